@@ -1,0 +1,137 @@
+#include "text/number_text.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+
+#include "text/cp932.h"
+
+namespace varnel {
+
+bool TryToInt(std::string_view text, int& value) {
+  size_t i = 0;
+  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+  bool neg = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    neg = text[i] == '-';
+    ++i;
+  }
+  if (i >= text.size()) return false;
+  long long v = 0;
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c < '0' || c > '9') return false;
+    v = v * 10 + (c - '0');
+    if (v > static_cast<long long>(std::numeric_limits<int>::max()) + 1) return false;
+  }
+  if (neg) v = -v;
+  if (v > std::numeric_limits<int>::max() || v < std::numeric_limits<int>::min()) return false;
+  value = static_cast<int>(v);
+  return true;
+}
+
+int ToInt(std::string_view text) {
+  int v = 0;
+  return TryToInt(text, v) ? v : 0;
+}
+
+bool TryToFloat(std::string_view text, double& value) {
+  std::string_view t = Trim(text);
+  if (t.empty()) return false;
+  // Only plain decimal notation with an optional exponent; no hex, inf or nan.
+  for (char c : t) {
+    if (!((c >= '0' && c <= '9') || c == '.' || c == '+' || c == '-' || c == 'e' || c == 'E')) return false;
+  }
+  std::string s(t);
+  char* end = nullptr;
+  errno = 0;
+  const double v = std::strtod(s.c_str(), &end);
+  if (end != s.c_str() + s.size() || errno == ERANGE || !std::isfinite(v)) return false;
+  value = v;
+  return true;
+}
+
+double ToFloat(std::string_view text) {
+  double v = 0;
+  return TryToFloat(text, v) ? v : 0.0;
+}
+
+std::string NumberText(std::string_view text) { return std::to_string(ToInt(text)); }
+
+std::string TwoDigits(int n) { return n <= 9 && n >= 0 ? "0" + std::to_string(n) : std::to_string(n); }
+
+std::string SpacedNumber(int n) { return n <= 9 && n >= 0 ? " " + std::to_string(n) : std::to_string(n); }
+
+std::string ZeroPad(std::string_view text, int width) {
+  const int w = SjisWidth(text);
+  return w >= width ? std::string(text) : std::string(width - w, '0') + std::string(text);
+}
+
+std::string PadLeft(std::string_view text, int width) {
+  const int w = SjisWidth(text);
+  return w >= width ? std::string(text) : std::string(width - w, ' ') + std::string(text);
+}
+
+std::string PadRight(std::string_view text, int width) {
+  const int w = SjisWidth(text);
+  return w >= width ? std::string(text) : std::string(text) + std::string(width - w, ' ');
+}
+
+std::string DropLast(std::string_view text, int n) {
+  size_t end = text.size();
+  for (int k = 0; k < n && end > 0; ++k) {
+    --end;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+  }
+  return std::string(text.substr(0, end));
+}
+
+std::string WithBackslash(std::string_view folder) {
+#ifdef _WIN32
+  constexpr char kSep = '\\';
+  const bool ends = !folder.empty() && (folder.back() == '\\' || folder.back() == '/' || folder.back() == ':');
+#else
+  constexpr char kSep = '/';
+  const bool ends = !folder.empty() && folder.back() == '/';
+#endif
+  return ends ? std::string(folder) : std::string(folder) + kSep;
+}
+
+std::string FormatOneDecimal(double value) {
+  if (!std::isfinite(value)) return "0.0";
+  const bool neg = value < 0;
+  // Twelve decimals settle the binary noise (0.15 is 0.1499999...); the rounding itself is then
+  // done on the decimal digits, halves away from zero.
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%.12f", std::fabs(value));
+  std::string s(buf);
+  const size_t dot = s.find('.');
+  long long intPart = std::atoll(s.substr(0, dot).c_str());
+  int tenth = s[dot + 1] - '0';
+  if (s[dot + 2] >= '5') {
+    if (++tenth == 10) {
+      tenth = 0;
+      ++intPart;
+    }
+  }
+  std::string out = std::to_string(intPart) + "." + std::to_string(tenth);
+  if (neg && out != "0.0") out = "-" + out;
+  return out;
+}
+
+std::string_view Trim(std::string_view text) {
+  size_t b = 0, e = text.size();
+  while (b < e && static_cast<unsigned char>(text[b]) <= ' ') ++b;
+  while (e > b && static_cast<unsigned char>(text[e - 1]) <= ' ') --e;
+  return text.substr(b, e - b);
+}
+
+std::string_view TrimRight(std::string_view text) {
+  size_t e = text.size();
+  while (e > 0 && static_cast<unsigned char>(text[e - 1]) <= ' ') --e;
+  return text.substr(0, e);
+}
+
+}  // namespace varnel

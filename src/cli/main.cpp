@@ -12,6 +12,10 @@ constexpr const char* kUsage =
     "使い方: varnel-cli <コマンド> [引数...]\n"
     "\n"
     "  races DIR [--json]     DIR の四つのデータファイルを読み、レース一覧を表示します\n"
+    "  card DIR RACE [--json] [--sort CODES]\n"
+    "                         DIR をプログラムフォルダとして RACE 番目(0から)のレースの出馬表を表示します\n"
+    "  import ARCHIVE --app-dir DIR\n"
+    "                         LZH アーカイブを DIR に取り込み、その日のレース一覧を表示します\n"
     "  --help                 この説明を表示します\n";
 }
 
@@ -40,6 +44,8 @@ int main(int argc, char** argv) {
   }
   try {
     if (command == "races") return RunRacesCommand(args);
+    if (command == "card") return RunCardCommand(args);
+    if (command == "import") return RunImportCommand(args);
   } catch (const std::exception& e) {
     std::cerr << "エラー: " << e.what() << "\n";
     return 1;

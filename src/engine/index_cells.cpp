@@ -1,0 +1,102 @@
+#include "engine/index_cells.h"
+
+#include <cmath>
+
+#include "text/number_text.h"
+
+namespace varnel {
+
+namespace {
+
+constexpr std::string_view kCentre = "<BR><P ALIGN=\"center\">";
+constexpr std::string_view kRedBold = "<BR><P ALIGN=\"center\"><FONT COLOR=\"#FF0000\"><B>";
+constexpr int kHighlightRanks = 4;
+
+// Start byte of each UTF-8 character, so that positions count characters, not bytes.
+bool IsLeadByte(unsigned char c) { return (c & 0xC0) != 0x80; }
+
+std::string RankCell(int rank) {
+  std::string s(kCentre);
+  if (rank <= kHighlightRanks) return s + "<B>" + std::to_string(rank) + "位</B></P>";
+  return s + std::to_string(rank) + "位</P>";
+}
+
+std::string KuraiOdds(const std::string& oddsText) {
+  if (oddsText == "/") return std::string(kOddsScratched);
+  if (oddsText == "*") return std::string(kOddsStar);
+  if (oddsText == "-") return std::string(kOddsDash);
+  return std::to_string(std::lround(ToFloat(oddsText) * 10));
+}
+
+}  // namespace
+
+int HorseNumberOfCell(std::string_view cellText) {
+  // Byte offsets where characters 23, 24 and 25 start; the length is counted in characters.
+  size_t at[3] = {cellText.size(), cellText.size(), cellText.size()};
+  int chars = 0;
+  for (size_t i = 0; i < cellText.size(); ++i) {
+    if (!IsLeadByte(static_cast<unsigned char>(cellText[i]))) continue;
+    ++chars;
+    if (chars >= 23 && chars <= 25) at[chars - 23] = i;
+  }
+  if (chars == 27) return ToInt(cellText.substr(at[0], at[1] - at[0]));
+  if (chars == 28) return ToInt(cellText.substr(at[0], at[2] - at[0]));
+  return 0;
+}
+
+IndexCells IndexCellTexts(const TBachu& b) {
+  const bool scratched = b.OddsText == "/";
+  const std::string rating = scratched ? "取消" : b.Rating == 0 ? "-" : FormatOneDecimal(b.Rating / 10.0);
+  const std::string& odds = scratched ? std::string("取消") : b.OddsText;
+  IndexCells c;
+  // Kept byte for byte as the card has always read: the plain R cell closes a FONT it never
+  // opened, the plain O cell does not.
+  if (b.RRank <= kHighlightRanks) {
+    c.R = std::string(kRedBold) + std::to_string(b.RIndex) + "</B></FONT><BR>(" + rating + ")</P>";
+  } else {
+    c.R = std::string(kCentre) + std::to_string(b.RIndex) + "</FONT><BR>(" + rating + ")</P>";
+  }
+  c.RRank = RankCell(b.RRank);
+  if (b.ORank <= kHighlightRanks) {
+    c.O = std::string(kRedBold) + std::to_string(b.OIndex) + "</B></FONT><BR>(" + odds + ")</P>";
+  } else {
+    c.O = std::string(kCentre) + std::to_string(b.OIndex) + "<BR>(" + odds + ")</P>";
+  }
+  c.ORank = RankCell(b.ORank);
+  c.KZ = std::string(kCentre) + "<FONT COLOR=\"#006699\"><B>" + std::to_string(b.KZIndex) + "</B></FONT></P>";
+  return c;
+}
+
+void FillKuraiIndexColumns(std::vector<std::string>& kuraiRow, int horseNumber, const TBachu& b,
+                           const std::array<int, 6>& markedRunners) {
+  if (kuraiRow.size() < 10) kuraiRow.resize(10);
+  const int mark = MarkPosition(horseNumber, markedRunners);
+  kuraiRow[1] = std::to_string(mark == 0 ? 0 : 11 - mark);  // ◎ 10 down to the second × 5
+  kuraiRow[3] = std::to_string(b.Rating);
+  kuraiRow[4] = std::to_string(b.RRank);
+  kuraiRow[5] = std::to_string(b.RIndex);
+  kuraiRow[6] = KuraiOdds(b.OddsText);
+  kuraiRow[7] = std::to_string(b.ORank);
+  kuraiRow[8] = std::to_string(b.OIndex);
+  kuraiRow[9] = std::to_string(b.KZIndex);
+}
+
+bool MarksEligible(const Bachus& bachus, const IndexResults& r, const RaceHeader& header) {
+  return !bachus.empty() && bachus.front().ORank != 0 && r.TopSixRated && header.RaceClass != "新馬" &&
+         r.RatingsPresent && r.OddsPresent && header.RaceNoBetFlag != "1";
+}
+
+std::string MarkCellText(int position) {
+  if (position < 1 || position > static_cast<int>(MarkTexts.size())) return {};
+  return std::string(kCentre) + std::string(MarkTexts[static_cast<size_t>(position - 1)]) + "</P>";
+}
+
+int MarkPosition(int horseNumber, const std::array<int, 6>& markedRunners) {
+  if (horseNumber == 0) return 0;
+  for (size_t p = 0; p < markedRunners.size(); ++p) {
+    if (markedRunners[p] == horseNumber) return static_cast<int>(p) + 1;
+  }
+  return 0;
+}
+
+}  // namespace varnel

@@ -1,0 +1,7 @@
+#include "raceview/horse_history.h"
+
+namespace varnel {
+
+HorseHistory::~HorseHistory() = default;
+
+}  // namespace varnel

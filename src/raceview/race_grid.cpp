@@ -1,0 +1,144 @@
+#include "raceview/race_grid.h"
+
+#include "racedata/code_tables.h"
+#include "racedata/record_fields.h"
+#include "text/number_text.h"
+
+namespace varnel {
+
+namespace {
+
+constexpr const char* kBlack = "#000000";
+constexpr const char* kWhite = "#FFFFFF";
+
+std::string Centred(std::string_view text) {
+  std::string s = "<BR><P ALIGN=\"center\">";
+  s += text;
+  s += "</P>";
+  return s;
+}
+
+CivilDate DateOf(const RunDate& d, const CivilDate& today) { return d.now ? today : d.date; }
+
+}  // namespace
+
+Result<int> RaceRunnerCountOf(const RaceHeader& race) {
+  int n = 0;
+  if (!TryToInt(race.RaceRunnerCount, n) || n < 0) {
+    return Fail("出走頭数「" + race.RaceRunnerCount + "」が数値ではありません。");
+  }
+  return n;
+}
+
+Result<std::string> KinryoOf(std::string_view entryLine, int k) {
+  const std::string_view raw = RawField(entryLine, EntryCol::Kinryo);
+  int tenths = 0;
+  if (!TryToInt(raw, tenths)) {
+    return Fail(std::to_string(k + 1) + "番の斤量「" + TextField(entryLine, EntryCol::Kinryo) +
+                "」が数値ではありません。");
+  }
+  return FormatOneDecimal(tenths / 10.0);
+}
+
+std::string KisyuOf(std::string_view entryLine) { return TrimmedField(entryLine, EntryCol::Kisyu); }
+
+int RatingOf(std::string_view entryLine) { return IntField(entryLine, EntryCol::Rating); }
+
+std::string RunnerProfileOf(std::string_view entryLine, std::string_view umaLine) {
+  const std::string sexAge = SexText(RawField(entryLine, EntryCol::Sex)) +
+                             std::to_string(IntField(entryLine, EntryCol::Age));
+  return PadRight(sexAge, 6) + PadRight(CoatText(RawField(umaLine, UmaCol::Coat)), 6);
+}
+
+Result<RunnerCells> BuildRunnerCells(std::string_view E, std::string_view U, int k) {
+  Result<std::string> kinryo = KinryoOf(E, k);
+  if (!kinryo) return Fail(kinryo.error());
+  RunnerCells r;
+  r.Kinryo = std::move(*kinryo);
+  r.Kisyu = KisyuOf(E);
+  r.Rating = RatingOf(E);
+  r.cells[0] = Centred(TextField(E, EntryCol::Bracket));
+  r.cells[1] = Centred(std::to_string(k + 1));
+  std::string& name = r.cells[2];
+  name = SexText(RawField(E, EntryCol::Sex));
+  name += std::to_string(IntField(E, EntryCol::Age));
+  name += "歳<BR><font color=\"#0000FF\"><A HREF=\"";
+  name += std::to_string(k + 1);
+  name += "\">";
+  name += TrimmedField(E, EntryCol::HorseName);
+  name += "</A></font><BR>";
+  name += r.Kinryo;
+  name += ' ';
+  name += TrimmedField(E, EntryCol::Jockey);
+  r.RunnerProfile = RunnerProfileOf(E, U);
+  return r;
+}
+
+GridRow MakeGridRow(const RunnerCells& runner, const TBachu& b, int k) {
+  GridRow row;
+  row.cells[0] = runner.cells[0];
+  row.cells[1] = runner.cells[1];
+  row.cells[2] = runner.cells[2];
+  row.cells[3] = b.SouCells[2];
+  row.cells[4] = b.SouCells[1];
+  row.cells[5] = b.SouCells[0];
+  row.kurai.assign(10, std::string());
+  row.kurai[0] = std::to_string(k + 1);
+  row.kurai[2] = runner.Kinryo;
+  return row;
+}
+
+CellColor Grid1GetCellColor(int col, const std::string& col0Text, const TBachu& runner) {
+  if (col == 0) {
+    // The bracket number is character 23 of "<BR><P ALIGN="center">n</P>".
+    const char bracket = col0Text.size() > 22 ? col0Text[22] : ' ';
+    switch (bracket) {
+      case '1': return {kBlack, kWhite};
+      case '2': return {kWhite, kBlack};
+      case '3': return {kWhite, "#FF0000"};
+      case '4': return {kWhite, "#0000FF"};
+      case '5': return {kBlack, "#FFFF00"};
+      case '6': return {kWhite, "#008000"};
+      case '7': return {kBlack, "#FF9900"};
+      case '8': return {kBlack, "#FF66FF"};
+      default: return {kBlack, kWhite};
+    }
+  }
+  if (col >= 3 && col <= 5) {
+    const int i = 5 - col;
+    if (runner.SouSurface[i] == 0 || !runner.SouHasResult[i]) return {kBlack, "#DDDDDD"};
+    switch (runner.SouFinish[i]) {
+      case 1: return {kBlack, "#FFD6D6"};
+      case 2: return {kBlack, "#FFE3C5"};
+      case 3: return {kBlack, "#D5E9F4"};
+      default: return {kBlack, kWhite};
+    }
+  }
+  return {kBlack, kWhite};
+}
+
+bool Grid1GetCellBorder(int col, const TBachu& runner, const CivilDate& today) {
+  if (col < 3 || col > 5) return false;
+  const int i = 5 - col;
+  const CivilDate run = DateOf(runner.SouDate[i], today);
+  const CivilDate following = i > 0 ? DateOf(runner.SouDate[i - 1], today) : runner.RaceDate;
+  if (!run.valid() || !following.valid()) return false;
+  return run.AddMonths(3) < following;
+}
+
+std::string Grid1GridHint(int col) {
+  switch (col) {
+    case 0: return "枠番でソート";
+    case 1: return "馬番でソート";
+    case 2: return "斤量でソート";
+    case 6: return "R指数⇒レイティングでソート";
+    case 7: return "R順位でソート";
+    case 8: return "O指数⇒オッズでソート";
+    case 9: return "O順位でソート";
+    case 10: return "KZ指数でソート";
+    case 11: return "印でソート";
+    default: return "";
+  }
+}
+
+}  // namespace varnel

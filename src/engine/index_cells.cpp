@@ -1,6 +1,7 @@
 #include "engine/index_cells.h"
 
 #include <cmath>
+#include <initializer_list>
 
 #include "text/number_text.h"
 
@@ -15,10 +16,20 @@ constexpr int kHighlightRanks = 4;
 // Start byte of each UTF-8 character, so that positions count characters, not bytes.
 bool IsLeadByte(unsigned char c) { return (c & 0xC0) != 0x80; }
 
+// Cells are assembled piecewise into one buffer: the race card builds five per runner.
+std::string Cell(std::initializer_list<std::string_view> parts) {
+  size_t size = 0;
+  for (std::string_view p : parts) size += p.size();
+  std::string s;
+  s.reserve(size);
+  for (std::string_view p : parts) s.append(p);
+  return s;
+}
+
 std::string RankCell(int rank) {
-  std::string s(kCentre);
-  if (rank <= kHighlightRanks) return s + "<B>" + std::to_string(rank) + "位</B></P>";
-  return s + std::to_string(rank) + "位</P>";
+  const std::string n = std::to_string(rank);
+  if (rank <= kHighlightRanks) return Cell({kCentre, "<B>", n, "位</B></P>"});
+  return Cell({kCentre, n, "位</P>"});
 }
 
 std::string KuraiOdds(const std::string& oddsText) {
@@ -46,24 +57,25 @@ int HorseNumberOfCell(std::string_view cellText) {
 
 IndexCells IndexCellTexts(const TBachu& b) {
   const bool scratched = b.OddsText == "/";
-  const std::string rating = scratched ? "取消" : b.Rating == 0 ? "-" : FormatOneDecimal(b.Rating / 10.0);
-  const std::string& odds = scratched ? std::string("取消") : b.OddsText;
+  const std::string rating = scratched ? "取消" : b.Rating == 0 ? "-" : TenthsText(b.Rating);
+  const std::string_view odds = scratched ? std::string_view("取消") : std::string_view(b.OddsText);
+  const std::string rIndex = std::to_string(b.RIndex), oIndex = std::to_string(b.OIndex);
   IndexCells c;
   // Kept byte for byte as the card has always read: the plain R cell closes a FONT it never
   // opened, the plain O cell does not.
   if (b.RRank <= kHighlightRanks) {
-    c.R = std::string(kRedBold) + std::to_string(b.RIndex) + "</B></FONT><BR>(" + rating + ")</P>";
+    c.R = Cell({kRedBold, rIndex, "</B></FONT><BR>(", rating, ")</P>"});
   } else {
-    c.R = std::string(kCentre) + std::to_string(b.RIndex) + "</FONT><BR>(" + rating + ")</P>";
+    c.R = Cell({kCentre, rIndex, "</FONT><BR>(", rating, ")</P>"});
   }
   c.RRank = RankCell(b.RRank);
   if (b.ORank <= kHighlightRanks) {
-    c.O = std::string(kRedBold) + std::to_string(b.OIndex) + "</B></FONT><BR>(" + odds + ")</P>";
+    c.O = Cell({kRedBold, oIndex, "</B></FONT><BR>(", odds, ")</P>"});
   } else {
-    c.O = std::string(kCentre) + std::to_string(b.OIndex) + "<BR>(" + odds + ")</P>";
+    c.O = Cell({kCentre, oIndex, "<BR>(", odds, ")</P>"});
   }
   c.ORank = RankCell(b.ORank);
-  c.KZ = std::string(kCentre) + "<FONT COLOR=\"#006699\"><B>" + std::to_string(b.KZIndex) + "</B></FONT></P>";
+  c.KZ = Cell({kCentre, "<FONT COLOR=\"#006699\"><B>", std::to_string(b.KZIndex), "</B></FONT></P>"});
   return c;
 }
 

@@ -44,10 +44,19 @@ std::string OddsField(const std::string& oddsLine, int k) {
   return field;
 }
 
+// The numeric value of a text as the working table's sort compares it; whole numbers, which
+// every real field is, are read without going through the floating-point parser.
+double SortKey(std::string_view text) {
+  int v = 0;
+  return TryToInt(Trim(text), v) ? v : ToFloat(text);
+}
+
 std::string OddsTextOf(const std::string& field) {
   if (field == kOddsScratched) return "/";
   if (field == kOddsStar) return "*";
   if (field == kOddsDash) return "-";
+  int tenths = 0;
+  if (TryToInt(Trim(field), tenths)) return TenthsText(tenths);
   return FormatOneDecimal(ToFloat(field) / 10);
 }
 
@@ -66,6 +75,14 @@ std::string PointsAt(size_t position) {
 }
 
 }  // namespace
+
+std::string TenthsText(int tenths) {
+  if (tenths < 0) return FormatOneDecimal(tenths / 10.0);
+  std::string s = std::to_string(tenths / 10);
+  s += '.';
+  s += static_cast<char>('0' + tenths % 10);
+  return s;
+}
 
 IndexResults CalcIndexes(const LineStore& store, int race, Bachus& bachus) {
   IndexResults r;
@@ -86,8 +103,8 @@ IndexResults CalcIndexes(const LineStore& store, int race, Bachus& bachus) {
     if (withOdds) t.Cell(row, C::Odds) = OddsField(oddsLine, row);
     RowKeys& k = keys[static_cast<size_t>(row)];
     k.entry = row + 1;
-    k.rating = ToFloat(t.Cell(row, C::Rating));
-    k.odds = ToFloat(t.Cell(row, C::Odds));
+    k.rating = bachus[static_cast<size_t>(row)].Rating;
+    k.odds = SortKey(t.Cell(row, C::Odds));
   }
 
   auto key = [&](int row) -> const RowKeys& { return keys[static_cast<size_t>(row)]; };

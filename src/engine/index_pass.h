@@ -48,6 +48,9 @@ struct IndexResults {
   WorkTable grdRating;                    // left in entry-number order
 };
 
+// A figure in tenths in the "#0.0" form (35 gives "3.5").
+std::string TenthsText(int tenths);
+
 // Runs the whole index pass for race `race` of the store over `bachus`, whose Rating and Bamei
 // are already filled. Writes RRank, ORank, OddsText, RIndex, OIndex and KZIndex of every runner.
 // The odds of the race count only when its odds line starts with the same 22 bytes as its header

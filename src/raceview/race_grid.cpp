@@ -30,12 +30,11 @@ Result<int> RaceRunnerCountOf(const RaceHeader& race) {
   return n;
 }
 
-Result<std::string> KinryoOf(std::string_view entryLine, int k) {
+Result<std::string> KinryoOf(std::string_view entryLine) {
   const std::string_view raw = RawField(entryLine, EntryCol::Kinryo);
   int tenths = 0;
   if (!TryToInt(raw, tenths)) {
-    return Fail(std::to_string(k + 1) + "番の斤量「" + TextField(entryLine, EntryCol::Kinryo) +
-                "」が数値ではありません。");
+    return Fail("斤量「" + TextField(entryLine, EntryCol::Kinryo) + "」が数値ではありません。");
   }
   return FormatOneDecimal(tenths / 10.0);
 }
@@ -51,7 +50,7 @@ std::string RunnerProfileOf(std::string_view entryLine, std::string_view umaLine
 }
 
 Result<RunnerCells> BuildRunnerCells(std::string_view E, std::string_view U, int k) {
-  Result<std::string> kinryo = KinryoOf(E, k);
+  Result<std::string> kinryo = KinryoOf(E);
   if (!kinryo) return Fail(kinryo.error());
   RunnerCells r;
   r.Kinryo = std::move(*kinryo);

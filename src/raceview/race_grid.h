@@ -52,7 +52,7 @@ struct RunnerCells {
 Result<int> RaceRunnerCountOf(const RaceHeader& race);
 
 // The weight carried as "#0.0" kilograms; a field that is not a number is a conversion error.
-Result<std::string> KinryoOf(std::string_view entryLine, int k);
+Result<std::string> KinryoOf(std::string_view entryLine);
 std::string KisyuOf(std::string_view entryLine);
 int RatingOf(std::string_view entryLine);
 std::string RunnerProfileOf(std::string_view entryLine, std::string_view umaLine);

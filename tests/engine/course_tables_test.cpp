@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "text/cp932.h"
+#include "text/divide.h"
 #include "text/file_io.h"
 
 namespace varnel {
@@ -169,6 +170,7 @@ TEST(ShippedCourseTablesTest, EveryShippedTableLoads) {
     ASSERT_TRUE(bytes.ok());
     const std::vector<std::string> lines = SplitLines(DecodeCp932(SwapNibbles(*bytes)));
     EXPECT_EQ(lines.size(), 8u) << entry.path();
+    for (const std::string& line : lines) EXPECT_EQ(TDivide(line, ',').Count, 18) << entry.path();
   }
   EXPECT_GT(files, 0);
   // One file read through the loader end to end, both blocks.

@@ -1,0 +1,175 @@
+#include "shell/session.h"
+
+#include <algorithm>
+#include <chrono>
+#include <ctime>
+
+#include "engine/index_cells.h"
+#include "engine/race_style.h"
+#include "raceview/past_run_cells.h"
+#include "text/number_text.h"
+
+namespace varnel {
+
+CivilDate SystemClock::Today() const {
+  const std::time_t t = std::time(nullptr);
+  std::tm local{};
+#ifdef _WIN32
+  localtime_s(&local, &t);
+#else
+  localtime_r(&t, &local);
+#endif
+  return CivilDate{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+}
+
+Session::Session(std::string appDir, const Clock* clock)
+    : AppDir(WithBackslash(appDir)), clock_(clock ? clock : &systemClock_) {}
+
+void Session::RemoveListener(SessionListener* l) {
+  listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), l), listeners_.end());
+}
+
+void Session::Notify(void (SessionListener::*fn)()) {
+  for (auto* l : std::vector<SessionListener*>(listeners_)) (l->*fn)();
+}
+
+Result<bool> Session::LoadDataSet() {
+  auto r = varnel::LoadDataSet(AppDir, store_);
+  if (r.ok() && *r) {
+    // The card of the previous day describes races that are gone.
+    card_ = RaceCard{};
+    Notify(&SessionListener::DayLoaded);
+  }
+  return r;
+}
+
+void Session::RefreshBetDetail(RaceCard& card) const {
+  const RaceHeader& h = store_.Races[card.race];
+  card.Bets = GenerateBets(card.Index.MarkedRunners, card.Eligible, h.RaceNo);
+  card.Detail = kaimeVisible_ ? FillBetDetail(card.Bets, h.RaceLabel, h.RaceNo) : BetDetail{};
+}
+
+namespace {
+std::string RaceName(const RaceHeader& h, int r) {
+  return "レース" + std::to_string(r + 1) + "（" + h.RaceCourse + h.RaceNo + "R）";
+}
+}  // namespace
+
+Status Session::ShowRace(int r) {
+  if (r < 0 || r >= store_.RaceCount) return Fail("レース番号が範囲外です: " + std::to_string(r));
+  const RaceHeader& h = store_.Races[r];
+  auto count = RaceRunnerCountOf(h);
+  if (!count) return Fail(RaceName(h, r) + ": " + count.error());
+  int n = std::max(0, *count);
+  // A header may promise more runners than the files hold; never read past the stored lines.
+  n = std::min(n, store_.StoredRunnerCount(r));
+
+  RaceCard card;
+  card.race = r;
+  card.FirstRunnerLine = store_.FirstRunnerLine(r);
+  card.LastRunnerLine = card.FirstRunnerLine + n - 1;
+  card.Runners.resize(static_cast<size_t>(n));
+  card.RunnerProfile.resize(static_cast<size_t>(n));
+  card.Rows.resize(static_cast<size_t>(n));
+  HorseHistory* history = (DbConnected && !BatchRunning) ? history_ : nullptr;
+  const CivilDate today = clock_->Today();
+
+  for (int k = 0; k < n; ++k) {
+    const std::string& entry = store_.Den2Lines[card.FirstRunnerLine + k];
+    const std::string& uma = store_.UmaLines[card.FirstRunnerLine + k];
+    auto built = BuildBachu(uma, h, history, today);
+    if (!built) return Fail(RaceName(h, r) + " " + std::to_string(k + 1) + "番: " + built.error());
+    TBachu& b = card.Runners[k];
+    b = std::move(*built);
+    auto runner = BuildRunnerCells(entry, uma, k);
+    if (!runner) return Fail(RaceName(h, r) + " " + std::to_string(k + 1) + "番: " + runner.error());
+    b.Kinryo = runner->Kinryo;
+    b.Kisyu = runner->Kisyu;
+    b.Rating = runner->Rating;
+    if (b.Kyakusitu == "逃げ") ++card.FrontRunnerCount;
+    card.RunnerProfile[k] = runner->RunnerProfile;
+    card.Rows[k] = MakeGridRow(*runner, b, k);
+  }
+
+  auto courses = LoadCourseTables(AppDir, h.RaceCourse, h.RaceSurface, card.FrontRunnerCount, h.RaceSection,
+                                  h.RaceDistance);
+  if (!courses) return Fail(RaceName(h, r) + ": " + courses.error());
+  card.Courses = std::move(*courses);
+  card.CourseMessage = card.Courses.message;
+
+  card.Index = CalcIndexes(store_, r, card.Runners);
+  const bool showIndexes = card.Index.RatingsPresent && card.Index.OddsPresent;
+  for (int k = 0; k < n; ++k) {
+    GridRow& row = card.Rows[k];
+    row.kurai.resize(10);
+    row.kurai[3] = "0";
+    row.kurai[4] = "0";
+    if (showIndexes) {
+      const IndexCells cells = IndexCellTexts(card.Runners[k]);
+      row.cells[6] = cells.R;
+      row.cells[7] = cells.RRank;
+      row.cells[8] = cells.O;
+      row.cells[9] = cells.ORank;
+      row.cells[10] = cells.KZ;
+      // Written with the index cells, before the marks decide eligibility: the mark points
+      // of an ineligible race still order a sort by mark.
+      FillKuraiIndexColumns(row.kurai, k + 1, card.Runners[k], card.Index.MarkedRunners);
+    }
+  }
+  card.PatternLit = ShowPattern(PatternName(card.Index.RacePattern));
+
+  // The marks. A race without them gets its pattern pictures switched off and no bets.
+  card.Eligible = MarksEligible(card.Runners, card.Index, h);
+  if (card.Eligible) {
+    for (int k = 0; k < n; ++k) card.Rows[k].cells[11] = MarkCellText(MarkPosition(k + 1, card.Index.MarkedRunners));
+  } else {
+    card.PatternLit = {};
+    card.Index.MarkedRunners = {};
+  }
+  card.Bets = GenerateBets(card.Index.MarkedRunners, card.Eligible, h.RaceNo);
+  card.Panel = ShowBetPanel(card.Index.MarkedRunners, card.Bets, card.Eligible, h.RaceNo);
+  RefreshBetDetail(card);
+
+  sort_.Restore(card.Rows);
+  card_ = std::move(card);
+  Notify(&SessionListener::RaceShown);
+  return Success();
+}
+
+void Session::HeaderClick(int col) {
+  if (card_.race < 0) return;
+  if (sort_.HeaderClick(col, card_.Rows, card_.Index.TopSixRated)) Notify(&SessionListener::SortChanged);
+}
+
+void Session::SetKaimeVisible(bool visible) {
+  const bool wasVisible = kaimeVisible_;
+  kaimeVisible_ = visible;
+  if (visible && !wasVisible && card_.race >= 0) {
+    RefreshBetDetail(card_);
+    Notify(&SessionListener::BetDetailChanged);
+  }
+}
+
+int Session::HorseNumberOfRow(int row) const {
+  if (row < 0 || row >= static_cast<int>(card_.Rows.size())) return 0;
+  return HorseNumberOfCell(card_.Rows[row].cells[1]);
+}
+
+const TBachu* Session::RunnerOfRow(int row) const {
+  const int number = HorseNumberOfRow(row);
+  if (number < 1 || number > static_cast<int>(card_.Runners.size())) return nullptr;
+  return &card_.Runners[number - 1];
+}
+
+CellColor Session::CellColorAt(int row, int col) const {
+  const TBachu* b = RunnerOfRow(row);
+  if (!b) return {};
+  return Grid1GetCellColor(col, card_.Rows[row].cells[0], *b);
+}
+
+bool Session::RestBorderAt(int row, int col) const {
+  const TBachu* b = RunnerOfRow(row);
+  return b && Grid1GetCellBorder(col, *b, clock_->Today());
+}
+
+}  // namespace varnel

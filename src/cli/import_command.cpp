@@ -4,7 +4,7 @@
 #include <iostream>
 
 #include "cli/commands.h"
-#include "racedata/archive_import.h"
+#include "shell/session.h"
 
 #ifndef _WIN32
 #include <unistd.h>
@@ -56,12 +56,14 @@ int RunImportCommand(const std::vector<std::string>& args) {
     return 1;
   }
 
-  LineStore store;
+  // The import of the desktop program: extract, convert, load and show the first race.
+  Session session(appDir);
   ImportProgress progress;
   if (StderrIsTerminal()) progress = DrawGauge;
-  const ImportResult result = ImportArchive(appDir, archive, store, progress);
+  const ImportResult result = session.ImportArchive(archive, progress);
   for (const auto& m : result.Messages) std::cout << m << "\n";
   if (!result.Imported) return 1;
+  const LineStore& store = session.Store();
   for (int r = 0; r < store.RaceCount; ++r) std::cout << store.Races[r].RaceMenuCaption << "\n";
   return 0;
 }

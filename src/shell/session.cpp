@@ -43,6 +43,21 @@ Result<bool> Session::LoadDataSet() {
   return r;
 }
 
+ImportResult Session::ImportArchive(const std::string& archivePath, const ImportProgress& progress) {
+  ImportResult result = varnel::ImportArchive(AppDir, archivePath, store_, progress);
+  if (result.Imported) {
+    if (result.DayLoaded) {
+      card_ = RaceCard{};
+      Notify(&SessionListener::DayLoaded);
+    }
+    if (store_.RaceCount > 0) {
+      auto shown = ShowRace(0);
+      if (!shown) result.Messages.push_back(shown.error());
+    }
+  }
+  return result;
+}
+
 void Session::RefreshBetDetail(RaceCard& card) const {
   const RaceHeader& h = store_.Races[card.race];
   card.Bets = GenerateBets(card.Index.MarkedRunners, card.Eligible, h.RaceNo);

@@ -15,6 +15,7 @@
 #include "engine/course_tables.h"
 #include "engine/index_pass.h"
 #include "engine/runner_record.h"
+#include "racedata/archive_import.h"
 #include "racedata/line_store.h"
 #include "raceview/grid_sort.h"
 #include "raceview/horse_history.h"
@@ -90,6 +91,10 @@ class Session {
 
   // Reads the day's data files from AppDir (true when a day was there). Errors change nothing.
   Result<bool> LoadDataSet();
+  // Brings in a race day from an LZH archive into AppDir and, when the day's files are there,
+  // shows its first race. The messages of the import are in the result; an archive that fails
+  // leaves the loaded day and the race on screen as they were.
+  ImportResult ImportArchive(const std::string& archivePath, const ImportProgress& progress = {});
   // Shows race r: every data step of the race display, in order. On an error (a runner count or
   // weight that is not a number, a bad run date, a broken course table value) the previous race
   // stays and the error names the race and the field.

@@ -1,5 +1,7 @@
 #include "raceview/past_run_cells.h"
 
+#include <array>
+#include <charconv>
 #include <vector>
 
 #include "engine/race_style.h"
@@ -28,6 +30,14 @@ std::string_view Sub(std::string_view s, size_t pos, size_t len) {
   return pos >= s.size() ? std::string_view() : s.substr(pos, len);
 }
 
+// A digit or code field of run block i. These fields hold single-byte characters only, so the
+// bytes are cut directly (within the line) rather than walked as Shift_JIS; a stray byte of a
+// broken line simply fails to match a code or to read as a number.
+std::string_view Code(std::string_view U, FieldCol f, int i) {
+  const FieldCol c = PastRun(f, i);
+  return Sub(U, static_cast<size_t>(c.col - 1), static_cast<size_t>(c.len));
+}
+
 // The first n characters (not bytes) of a UTF-8 text.
 std::string_view FirstChars(std::string_view utf8, int n) {
   size_t i = 0;
@@ -49,15 +59,59 @@ int DateKey(std::string_view date) {
   return v;
 }
 
-std::string ClassPart(std::string_view U, int i) {
-  const std::string_view code = RawField(U, PastRun(PastCol::ClassCode, i));
+// Bytes of a digit field copied into a cell; a byte of a broken line that is not ASCII would
+// make the cell invalid UTF-8, so it shows as "?" (one column, like the byte it stands for).
+void AppendAscii(std::string& out, std::string_view bytes) {
+  for (char c : bytes) out += static_cast<unsigned char>(c) < 0x80 ? c : '?';
+}
+
+void AppendBlanks(std::string& out, long long n) {
+  if (n > 0) out.append(static_cast<size_t>(n), ' ');
+}
+
+void AppendPadRight(std::string& out, std::string_view text, int width) {
+  out += text;
+  AppendBlanks(out, width - SjisWidth(text));
+}
+
+void AppendPadLeft(std::string& out, std::string_view text, int width) {
+  AppendBlanks(out, width - SjisWidth(text));
+  out += text;
+}
+
+void AppendNumberPadLeft(std::string& out, int n, int width) {
+  char buf[16];
+  const auto end = std::to_chars(buf, buf + sizeof buf, n).ptr;
+  AppendBlanks(out, width - (end - buf));
+  out.append(buf, end);
+}
+
+// FinishText of a corner field. The few dozen codes that occur are decoded once.
+const std::string& CornerText(std::string_view code) {
+  static thread_local std::array<std::string, 121> cache;
+  static thread_local std::array<bool, 121> known{};
+  static thread_local std::string other;
+  auto index = [](char c) { return c == ' ' ? 10 : (c >= '0' && c <= '9') ? c - '0' : -1; };
+  const int a = code.size() == 2 ? index(code[0]) : -1;
+  const int b = code.size() == 2 ? index(code[1]) : -1;
+  if (a < 0 || b < 0) return other = FinishText(code);
+  const int k = a * 11 + b;
+  if (!known[k]) {
+    cache[k] = FinishText(code);
+    known[k] = true;
+  }
+  return cache[k];
+}
+
+void AppendClass(std::string& out, std::string_view U, int i) {
+  const std::string_view code = Code(U, PastCol::ClassCode, i);
   std::string cls;
   bool numeric = false;
   int n = 0;
   if (code == "00001") cls = "新馬";
   else if (code == "00002") cls = "未出走";
   else if (code == "00003") cls = "未勝利";
-  else if (code == "00004") cls = GradeCodeText(RawField(U, PastRun(PastCol::GradeCode, i)));
+  else if (code == "00004") cls = GradeCodeText(Code(U, PastCol::GradeCode, i));
   else {
     numeric = true;
     n = ToInt(code.substr(0, 4));
@@ -66,78 +120,102 @@ std::string ClassPart(std::string_view U, int i) {
   // Only the first six columns of the short race name fit the cell.
   const std::string_view shortName = RawField(U, {PastRun(PastCol::RaceName, i).col, 6});
   if (!AllBlank(shortName)) {
-    const std::string_view course = RawField(U, PastRun(PastCol::Course, i));
+    const std::string_view course = Code(U, PastCol::Course, i);
     const bool central = course.size() == 2 && course[0] == '0' && course[1] >= '0' && course[1] <= '9';
     cls = central ? DecodeCp932(shortName) + cls : DecodeCp932(shortName);
   } else if (numeric) {
     if (n > 99) cls += "万";
     else cls.clear();
   }
-  return PadRight(cls, 10);
+  AppendPadRight(out, cls, 10);
+}
+
+void AppendHistory(std::string& out, const HistoryRow& r) {
+  const bool scratched = r.ODDS == "/";
+  std::string rating = FormatOneDecimal(r.RATING / 10.0);
+  if (rating == "0.0") rating = "-";
+  if (scratched) rating = "取消";
+  AppendPadLeft(out, "(" + rating + ")", 8);
+  out += ' ';
+  out += (r.RATING == 0 && r.R_RANK == 1) ? std::string(" -位") : RankHtml(r.R_RANK);
+  AppendPadLeft(out, "(" + (scratched ? std::string("取消") : r.ODDS) + ")", 9);
+  out += ' ';
+  out += RankHtml(r.O_RANK);
 }
 
 std::string CellText(std::string_view U, int i, std::string_view courseName, std::string_view date,
                      int finish, std::string_view surface, int distance,
                      const std::vector<HistoryRow>* rows) {
   std::string cell;
-  cell.reserve(256);
+  cell.reserve(320);
 
   // Line 1: meeting, date, class, finish / field size.
-  std::string meeting = NumberText(RawField(U, PastRun(PastCol::MeetingNo, i)));
-  meeting += FirstChars(courseName, 2);
-  meeting += NumberText(RawField(U, PastRun(PastCol::MeetingDay, i)));
-  cell += PadRight(meeting, 8);
-  std::string md(Sub(date, 4, 2));
-  md += '.';
-  md += Sub(date, 6, 2);
-  cell += PadRight(md, 7);
-  cell += ClassPart(U, i);
+  const size_t meetingStart = cell.size();
+  cell += NumberText(Code(U, PastCol::MeetingNo, i));
+  cell += FirstChars(courseName, 2);
+  cell += NumberText(Code(U, PastCol::MeetingDay, i));
+  AppendBlanks(cell, 8 - SjisWidth(std::string_view(cell).substr(meetingStart)));
+  AppendAscii(cell, Sub(date, 4, 2));
+  cell += '.';
+  AppendAscii(cell, Sub(date, 6, 2));
+  AppendBlanks(cell, 7 - static_cast<long long>(Sub(date, 4, 2).size() + 1 + Sub(date, 6, 2).size()));
+  AppendClass(cell, U, i);
   cell += ' ';
   if (finish == 0) {
     cell += "--着";
   } else if (finish >= 1 && finish <= 3) {
-    cell += "<B>" + PadLeft(std::to_string(finish), 2) + "着</B>";
+    cell += "<B>";
+    AppendNumberPadLeft(cell, finish, 2);
+    cell += "着</B>";
   } else {
-    cell += PadLeft(std::to_string(finish), 2) + "着";
+    AppendNumberPadLeft(cell, finish, 2);
+    cell += "着";
   }
   cell += '/';
-  const int runners = IntField(U, PastRun(PastCol::Runners, i));
-  cell += runners == 0 ? std::string("--頭") : PadLeft(std::to_string(runners), 2) + "頭";
-  cell += "<BR>";
+  const int runners = ToInt(Code(U, PastCol::Runners, i));
+  if (runners == 0) {
+    cell += "--";
+  } else {
+    AppendNumberPadLeft(cell, runners, 2);
+  }
+  cell += "頭<BR>";
 
   // Line 2: surface and distance, time, jockey, weight carried, corner positions.
   cell += surface;
-  cell += std::to_string(distance);
+  AppendNumberPadLeft(cell, distance, 0);
   cell += "m ";
-  const std::string_view mi = Trim(RawField(U, PastRun(PastCol::TimeMinutes, i)));
-  const std::string_view se = Trim(RawField(U, PastRun(PastCol::TimeSeconds, i)));
-  const std::string_view te = Trim(RawField(U, PastRun(PastCol::TimeTenths, i)));
+  const std::string_view mi = Trim(Code(U, PastCol::TimeMinutes, i));
+  const std::string_view se = Trim(Code(U, PastCol::TimeSeconds, i));
+  const std::string_view te = Trim(Code(U, PastCol::TimeTenths, i));
   if (mi.empty() && se.empty() && te.empty()) {
     cell += "-.--.-";
   } else {
-    std::string t(mi);
-    t += '.';
-    t += se;
-    t += '.';
-    t += te;
-    cell += PadLeft(t, 6);
+    AppendBlanks(cell, 6 - static_cast<long long>(mi.size() + se.size() + te.size() + 2));
+    AppendAscii(cell, mi);
+    cell += '.';
+    AppendAscii(cell, se);
+    cell += '.';
+    AppendAscii(cell, te);
   }
   cell += ' ';
   const std::string jockey = DecodeCp932(RawField(U, {PastRun(PastCol::Jockey, i).col, 6}));
-  cell += PadRight(Trim(jockey), 7);
-  const std::string_view kin = RawField(U, PastRun(PastCol::Kinryo, i));
-  std::string weight = HandicapMarkText(RawField(U, PastRun(PastCol::WeightRule, i)));
-  weight += Sub(kin, 0, 2);
-  weight += '.';
-  weight += Sub(kin, 2, 1);
-  cell += PadLeft(weight, 5);
+  AppendPadRight(cell, Trim(jockey), 7);
+  const std::string_view kin = Code(U, PastCol::Kinryo, i);
+  const std::string_view mark = Code(U, PastCol::WeightRule, i) == "02" ? "H" : "";
+  AppendBlanks(cell, 5 - static_cast<long long>(mark.size() + Sub(kin, 0, 2).size() + 1 + Sub(kin, 2, 1).size()));
+  cell += mark;
+  AppendAscii(cell, Sub(kin, 0, 2));
+  cell += '.';
+  AppendAscii(cell, Sub(kin, 2, 1));
   cell += ' ';
-  std::string corners;
+  const size_t cornersStart = cell.size();
   for (FieldCol c : {PastCol::Corner1, PastCol::Corner2, PastCol::Corner3, PastCol::Corner4}) {
-    corners += FinishText(RawField(U, PastRun(c, i)));
+    cell += CornerText(Code(U, c, i));
   }
-  if (Trim(corners).empty()) corners.assign(13, ' ');
-  cell += corners;
+  if (Trim(std::string_view(cell).substr(cornersStart)).empty()) {
+    cell.resize(cornersStart);
+    cell.append(13, ' ');
+  }
   cell += "<BR>";
 
   // Line 3: what this program computed for that race, when the history has it.
@@ -145,19 +223,10 @@ std::string CellText(std::string_view U, int i, std::string_view courseName, std
   const int key = rows ? DateKey(date) : 0;
   if (key != 0) {
     for (const HistoryRow& r : *rows) {
-      if (r.YMD != key) continue;
-      const bool scratched = r.ODDS == "/";
-      std::string rating = FormatOneDecimal(r.RATING / 10.0);
-      if (rating == "0.0") rating = "-";
-      const std::string& odds = scratched ? std::string("取消") : r.ODDS;
-      if (scratched) rating = "取消";
-      cell += PadLeft("(" + rating + ")", 8);
-      cell += ' ';
-      cell += (r.RATING == 0 && r.R_RANK == 1) ? std::string(" -位") : RankHtml(r.R_RANK);
-      cell += PadLeft("(" + odds + ")", 9);
-      cell += ' ';
-      cell += RankHtml(r.O_RANK);
-      break;
+      if (r.YMD == key) {
+        AppendHistory(cell, r);
+        break;
+      }
     }
   }
   return cell;
@@ -196,12 +265,11 @@ Result<TBachu> BuildBachu(std::string_view U, const RaceHeader& race, HorseHisto
   const int todayDistance = ToInt(race.RaceDistance);
   int first = 0, second = 0;
   for (int i = 0; i < PastCol::kBlocks; ++i) {
-    const int finish = IntField(U, PastRun(PastCol::Finish, i));
-    const std::string surface = SurfaceText(RawField(U, PastRun(PastCol::Steeplechase, i)),
-                                            RawField(U, PastRun(PastCol::Turf, i)));
-    const int distance = IntField(U, PastRun(PastCol::Distance, i));
+    const int finish = ToInt(Code(U, PastCol::Finish, i));
+    const std::string surface = SurfaceText(Code(U, PastCol::Steeplechase, i), Code(U, PastCol::Turf, i));
+    const int distance = ToInt(Code(U, PastCol::Distance, i));
     if (finish > 0) {
-      const int corner = CornerClass(RawField(U, PastRun(PastCol::Corner4, i)));
+      const int corner = CornerClass(Code(U, PastCol::Corner4, i));
       if (corner != 0) {
         if (first == 0) first = corner;
         else if (second == 0) second = corner;
@@ -213,14 +281,14 @@ Result<TBachu> BuildBachu(std::string_view U, const RaceHeader& race, HorseHisto
     b.SouFinish[i] = finish;
     b.SouSurface[i] = SurfaceCode(surface);
     b.SouDistance[i] = distance;
-    const std::string_view date = RawField(U, PastRun(PastCol::Date, i));
+    const std::string_view date = Code(U, PastCol::Date, i);
     if (date.size() < 8 || HasBlank(date)) {
       b.SouDate[i] = RunDate{today, true};
     } else if (!CivilDate::Parse(date, b.SouDate[i].date)) {
       return Fail("馬「" + b.Bamei + "」の" + kRunLabels[i] + "の開催日「" + DecodeCp932(date) +
                   "」が正しい日付ではありません。");
     }
-    const std::string courseName = CourseText(RawField(U, PastRun(PastCol::Course, i)));
+    const std::string courseName = CourseText(Code(U, PastCol::Course, i));
     if (courseName != "----") {
       b.SouCells[i] = CellText(U, i, courseName, date, finish, surface, distance, history ? &rows : nullptr);
     }

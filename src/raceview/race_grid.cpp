@@ -36,7 +36,9 @@ Result<std::string> KinryoOf(std::string_view entryLine) {
   if (!TryToInt(raw, tenths)) {
     return Fail("斤量「" + TextField(entryLine, EntryCol::Kinryo) + "」が数値ではありません。");
   }
-  return FormatOneDecimal(tenths / 10.0);
+  // "#0.0" of a whole number of tenths, without going through floating point.
+  const int a = tenths < 0 ? -tenths : tenths;
+  return (tenths < 0 ? "-" : "") + std::to_string(a / 10) + "." + std::to_string(a % 10);
 }
 
 std::string KisyuOf(std::string_view entryLine) { return TrimmedField(entryLine, EntryCol::Kisyu); }

@@ -1,0 +1,3 @@
+#include "app_start.h"
+
+int main(int argc, char** argv) { return varnel::RunVarnel(argc, argv); }

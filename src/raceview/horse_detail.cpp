@@ -16,8 +16,13 @@ bool AllBlank(std::string_view s) {
   return true;
 }
 
-std::string_view Sub(std::string_view s, size_t pos, size_t len) {
-  return pos >= s.size() ? std::string_view() : s.substr(pos, len);
+// Bytes [pos, pos+len) of a digit field as shown text. These fields hold digits and blanks; a
+// byte of a broken line that is not ASCII shows as "?" so the cell stays valid text.
+std::string Digits(std::string_view s, size_t pos = 0, size_t len = std::string_view::npos) {
+  std::string out;
+  if (pos >= s.size()) return out;
+  for (char c : s.substr(pos, len)) out += static_cast<unsigned char>(c) < 0x80 ? c : '?';
+  return out;
 }
 
 // A numeric label field: leading blanks allowed, an all-blank field is 0, anything else that is
@@ -71,23 +76,23 @@ Grid2Run RunRow(std::string_view U, int i, const std::string& courseName) {
 
   const std::string_view date = raw(PastCol::Date);
   c[1] = courseName;
-  c[1] += Sub(date, 2, 2);
+  c[1] += Digits(date, 2, 2);
   c[1] += '/';
-  c[1] += Sub(date, 4, 2);
+  c[1] += Digits(date, 4, 2);
   c[1] += '/';
-  c[1] += Sub(date, 6, 2);
+  c[1] += Digits(date, 6, 2);
 
   c[2] = TrimmedField(U, PastRun(PastCol::RaceName, i));
   c[3] = PastClassText(raw(PastCol::ClassCode), raw(PastCol::GradeCode));
   if (c[3] == "0万") c[3].clear();
   c[4] = SurfaceText(raw(PastCol::Steeplechase), raw(PastCol::Turf));
-  c[4] += raw(PastCol::Distance);
+  c[4] += Digits(raw(PastCol::Distance));
   c[4] += 'M';
   c[4] += GoingText(raw(PastCol::Going));
 
   const std::string_view mi = raw(PastCol::TimeMinutes), se = raw(PastCol::TimeSeconds), te = raw(PastCol::TimeTenths);
   if (!(AllBlank(mi) && AllBlank(se) && AllBlank(te))) {
-    c[5] = std::string(mi) + "." + std::string(se) + "." + std::string(te);
+    c[5] = Digits(mi) + "." + Digits(se) + "." + Digits(te);
   }
 
   if (const int n = ToInt(raw(PastCol::Runners)); n != 0) c[6] = PaddedUnit(n, "頭");
@@ -114,23 +119,23 @@ Grid2Run RunRow(std::string_view U, int i, const std::string& courseName) {
   const std::string_view kin = raw(PastCol::Kinryo);
   if (!AllBlank(kin)) {
     c[10] = HandicapMarkText(raw(PastCol::WeightRule));
-    c[10] += Sub(kin, 0, 2);
+    c[10] += Digits(kin, 0, 2);
     c[10] += '.';
-    c[10] += Sub(kin, 2, 1);
+    c[10] += Digits(kin, 2, 1);
   }
 
   const std::string_view fh = raw(PastCol::FirstHalf), lp = raw(PastCol::LastPart);
   c[11] = PaceText(raw(PastCol::Pace));
   if (!AllBlank(fh)) {
-    c[11] += Sub(fh, 0, 2);
+    c[11] += Digits(fh, 0, 2);
     c[11] += '.';
-    c[11] += Sub(fh, 2, 1);
+    c[11] += Digits(fh, 2, 1);
     c[11] += '-';
   }
   if (!AllBlank(lp)) {
-    c[11] += Sub(lp, 0, 2);
+    c[11] += Digits(lp, 0, 2);
     c[11] += '.';
-    c[11] += Sub(lp, 2, 1);
+    c[11] += Digits(lp, 2, 1);
   }
 
   c[12] = "<P ALIGN=\"right\">";
@@ -138,7 +143,7 @@ Grid2Run RunRow(std::string_view U, int i, const std::string& courseName) {
   c[12] += RunPositionText(raw(PastCol::RunPosition));
   c[12] += "</P>";
 
-  if (const std::string_view bw = raw(PastCol::BodyWeight); !AllBlank(bw)) c[13] = std::string(bw) + "k";
+  if (const std::string_view bw = raw(PastCol::BodyWeight); !AllBlank(bw)) c[13] = Digits(bw) + "k";
   if (const int n = ToInt(raw(PastCol::HorseNo)); n != 0) c[14] = PaddedUnit(n, "番");
 
   if (!c[5].empty()) {

@@ -227,6 +227,13 @@ TEST(BuildBachuTest, BlankDateIsNowAndBadDatesFailTheRace) {
   EXPECT_TRUE(blank->SouDate[0].now);
   EXPECT_EQ(blank->SouDate[0].date, kToday);
 
+  // Junk bytes in a blank date never reach the cell as broken text.
+  run.date = "2007 ＡＢ";
+  auto junk = BuildBachu(OneRun(run), Race(), nullptr, kToday);
+  ASSERT_TRUE(junk.ok());
+  EXPECT_TRUE(junk->SouDate[0].now);
+  EXPECT_EQ(Lines(junk->SouCells[0])[0].substr(0, 19), "4東京2   ?.`?  ");  // 0x60 is Ａ's trail byte
+
   run.date = "20070231";
   auto bad = BuildBachu(OneRun(run), Race(), nullptr, kToday);
   ASSERT_FALSE(bad.ok());

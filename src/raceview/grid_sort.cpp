@@ -143,9 +143,10 @@ void GridSort::Restore(std::vector<GridRow>& rows) {
     Indicator = {SortCode::HorseNumber, true};
     return;
   }
-  // The direction of the click that chose the key: a favourite-first O rank stays favourite
-  // first on the next race.
-  Apply(SortColumn, SortClickAscending(SortColumn), rows);
+  // Ascending for the bracket only, descending for every other key, whatever the click chose:
+  // an O rank sorted favourite first comes back favourite last on the next race. Users know the
+  // card this way, so it stays.
+  Apply(SortColumn, SortColumn == SortCode::Bracket, rows);
 }
 
 }  // namespace varnel

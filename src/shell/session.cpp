@@ -60,7 +60,6 @@ ImportResult Session::ImportArchive(const std::string& archivePath, const Import
 
 void Session::RefreshBetDetail(RaceCard& card) const {
   const RaceHeader& h = store_.Races[card.race];
-  card.Bets = GenerateBets(card.Index.MarkedRunners, card.Eligible, h.RaceNo);
   card.Detail = kaimeVisible_ ? FillBetDetail(card.Bets, h.RaceLabel, h.RaceNo) : BetDetail{};
 }
 

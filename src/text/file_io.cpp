@@ -22,14 +22,15 @@ bool FileExists(const std::string& path) {
 }
 
 Result<std::string> ReadFileBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return Fail("ファイルを開けません: " + path);
-  in.seekg(0, std::ios::end);
-  const std::streamoff size = in.tellg();
-  if (size < 0) return Fail("ファイルを読めません: " + path);
-  in.seekg(0, std::ios::beg);
-  std::string bytes(static_cast<size_t>(size), '\0');
-  if (size > 0 && !in.read(bytes.data(), size)) return Fail("ファイルを読めません: " + path);
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (!f) return Fail("ファイルを開けません: " + path);
+  std::string bytes;
+  char buf[65536];
+  size_t n = 0;
+  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) bytes.append(buf, n);
+  const bool failed = std::ferror(f) != 0;
+  std::fclose(f);
+  if (failed) return Fail("ファイルを読めません: " + path);
   return bytes;
 }
 

@@ -102,22 +102,22 @@ std::string WithBackslash(std::string_view folder) {
 std::string FormatOneDecimal(double value) {
   if (!std::isfinite(value)) return "0.0";
   const bool neg = value < 0;
-  // Twelve decimals settle the binary noise (0.15 is 0.1499999...); the rounding itself is then
-  // done on the decimal digits, halves away from zero.
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%.12f", std::fabs(value));
-  std::string s(buf);
-  const size_t dot = s.find('.');
-  long long intPart = std::atoll(s.substr(0, dot).c_str());
-  int tenth = s[dot + 1] - '0';
-  if (s[dot + 2] >= '5') {
-    if (++tenth == 10) {
-      tenth = 0;
-      ++intPart;
-    }
+  const double v = std::fabs(value);
+  long long tenths = 0;
+  if (v < 1e12) {
+    // Halves are rounded on the decimal value: 0.15 is 0.1499999... in binary but reads 0.15,
+    // so a tiny relative nudge before the half-up rounding settles the binary noise.
+    const double scaled = v * 10.0;
+    tenths = static_cast<long long>(std::floor(scaled + 0.5 + scaled * 1e-12 + 1e-12));
+  } else {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.1f", v);
+    return (neg ? "-" : "") + std::string(buf);
   }
-  std::string out = std::to_string(intPart) + "." + std::to_string(tenth);
-  if (neg && out != "0.0") out = "-" + out;
+  std::string out = std::to_string(tenths / 10);
+  out.push_back('.');
+  out.push_back(static_cast<char>('0' + tenths % 10));
+  if (neg && tenths != 0) out.insert(out.begin(), '-');
   return out;
 }
 

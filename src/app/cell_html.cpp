@@ -1,6 +1,8 @@
 #include "cell_html.h"
 
 #include <QFontMetrics>
+#include <QHash>
+#include <QRawFont>
 #include <QPainter>
 
 namespace varnel {
@@ -148,13 +150,13 @@ void ForEachRun(const CellLayout& layout, const QRect& cell, const QFont& font, 
   int y = rect.top() + (rect.height() - total) / 2;
   for (const CellLine& line : layout.lines) {
     int width = 0;
-    for (const CellRun& r : line.runs) width += (r.bold ? bfm : fm).horizontalAdvance(r.text);
+    for (const CellRun& r : line.runs) width += r.width >= 0 ? r.width : (r.bold ? bfm : fm).horizontalAdvance(r.text);
     const Qt::Alignment align = line.aligned ? line.align : (cellAlign & Qt::AlignHorizontal_Mask);
     int x = rect.left();
     if (align & Qt::AlignHCenter) x = rect.left() + (rect.width() - width) / 2;
     else if (align & Qt::AlignRight) x = rect.right() + 1 - width;
     for (const CellRun& r : line.runs) {
-      const int w = (r.bold ? bfm : fm).horizontalAdvance(r.text);
+      const int w = r.width >= 0 ? r.width : (r.bold ? bfm : fm).horizontalAdvance(r.text);
       fn(r, QRect(x, y, w, lineHeight), r.bold ? boldFont : font, fm.ascent());
       x += w;
     }
@@ -164,6 +166,52 @@ void ForEachRun(const CellLayout& layout, const QRect& cell, const QFont& font, 
 
 }  // namespace
 
+namespace {
+
+// Glyphs straight from the font's character map. Japanese cell text needs no shaping, and
+// skipping it is what lets a card of a race never seen before be drawn within one frame.
+bool PrepareGlyphs(CellRun& r, const QRawFont& raw) {
+  if (!raw.isValid()) return false;
+  const QList<quint32> indexes = raw.glyphIndexesForString(r.text);
+  if (indexes.isEmpty() || indexes.contains(0)) return false;
+  const QList<QPointF> advances = raw.advancesForGlyphIndexes(indexes);
+  QList<QPointF> positions;
+  positions.reserve(advances.size());
+  qreal x = 0;
+  for (const QPointF& a : advances) {
+    positions.push_back(QPointF(x, 0));
+    x += a.x();
+  }
+  r.glyphs.setRawFont(raw);
+  r.glyphs.setGlyphIndexes(indexes);
+  r.glyphs.setPositions(positions);
+  r.width = qRound(x);
+  return true;
+}
+
+}  // namespace
+
+void PrepareCellLayout(CellLayout& layout, const QFont& font) {
+  QFont boldFont = font;
+  boldFont.setBold(true);
+  const QFontMetrics fm(font);
+  const QFontMetrics bfm(boldFont);
+  static QHash<QString, QRawFont> rawFonts;
+  auto it = rawFonts.find(font.key());
+  if (it == rawFonts.end()) it = rawFonts.insert(font.key(), QRawFont::fromFont(font));
+  const QRawFont& raw = *it;
+  for (CellLine& line : layout.lines) {
+    for (CellRun& r : line.runs) {
+      if (!r.bold && PrepareGlyphs(r, raw)) continue;
+      r.width = (r.bold ? bfm : fm).horizontalAdvance(r.text);
+      r.staticText.setText(r.text);
+      r.staticText.setTextFormat(Qt::PlainText);
+      r.staticText.setPerformanceHint(QStaticText::AggressiveCaching);
+      r.staticText.prepare(QTransform(), r.bold ? boldFont : font);
+    }
+  }
+}
+
 void DrawCellLayout(QPainter& p, const CellLayout& layout, const QRect& rect, const QFont& font,
                     const QColor& textColor, Qt::Alignment cellAlign) {
   p.save();
@@ -171,7 +219,9 @@ void DrawCellLayout(QPainter& p, const CellLayout& layout, const QRect& rect, co
   ForEachRun(layout, rect, font, cellAlign, [&](const CellRun& r, const QRect& box, const QFont& f, int ascent) {
     p.setFont(f);
     p.setPen(r.color.isValid() ? r.color : textColor);
-    p.drawText(QPoint(box.left(), box.top() + ascent), r.text);
+    if (!r.glyphs.glyphIndexes().isEmpty()) p.drawGlyphRun(QPointF(box.left(), box.top() + ascent), r.glyphs);
+    else if (r.width >= 0) p.drawStaticText(box.topLeft(), r.staticText);
+    else p.drawText(QPoint(box.left(), box.top() + ascent), r.text);
     if (!r.href.isEmpty()) p.drawLine(box.left(), box.top() + ascent + 1, box.right(), box.top() + ascent + 1);
   });
   p.restore();

@@ -6,6 +6,8 @@
 #include <QFont>
 #include <QPoint>
 #include <QRect>
+#include <QGlyphRun>
+#include <QStaticText>
 #include <QString>
 #include <QVector>
 
@@ -18,6 +20,10 @@ struct CellRun {
   QColor color;   // invalid: the cell's text colour
   bool bold = false;
   QString href;   // non-empty inside <A HREF=...>
+  // Filled by PrepareCellLayout for one font: shaping the text once, not on every paint.
+  int width = -1;
+  QGlyphRun glyphs;         // plain runs whose characters the font has: no shaping at all
+  QStaticText staticText;   // the others (bold, characters from a fallback font)
 };
 
 struct CellLine {
@@ -34,6 +40,10 @@ CellLayout ParseCellHtml(const QString& html);
 
 // The plain text of a cell (lines joined by '\n'); what copying a cell or a screen reader sees.
 QString CellPlainText(const CellLayout& layout);
+
+// Measures every run and readies its text for drawing in `font`, so that a cell kept in a cache
+// is drawn without shaping its text again.
+void PrepareCellLayout(CellLayout& layout, const QFont& font);
 
 // Draws the lines vertically centred in `rect` (inset by a small margin) with `font`.
 void DrawCellLayout(QPainter& p, const CellLayout& layout, const QRect& rect, const QFont& font,

@@ -12,7 +12,9 @@ const CellLayout& HtmlCellDelegate::LayoutOf(const QString& html) const {
   if (it != cache_.constEnd()) return *it;
   // A day has a few thousand distinct cells; start over rather than grow without bound.
   if (cache_.size() > 20000) cache_.clear();
-  return *cache_.insert(html, ParseCellHtml(html));
+  CellLayout layout = ParseCellHtml(html);
+  PrepareCellLayout(layout, font_);
+  return *cache_.insert(html, std::move(layout));
 }
 
 void HtmlCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,

@@ -16,7 +16,12 @@ class HtmlCellDelegate : public QStyledItemDelegate {
  public:
   explicit HtmlCellDelegate(QObject* parent = nullptr);
 
-  void SetCellFont(const QFont& font) { font_ = font; }
+  void SetCellFont(const QFont& font) {
+    font_ = font;
+    cache_.clear();
+  }
+  // Forgets the prepared cells (a benchmark measures a race seen for the first time).
+  void ClearCache() { cache_.clear(); }
   const QFont& CellFont() const { return font_; }
 
   void paint(QPainter* painter, const QStyleOptionViewItem& option,

@@ -1,6 +1,15 @@
 #include "engine/course_tables.h"
 
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <system_error>
 #include <vector>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 #include "racedata/code_tables.h"
 #include "text/cp932.h"
@@ -44,6 +53,47 @@ Result<std::string> ScaledValue(const TDivide& d, int field, const std::string& 
   return x < 1.0 ? std::string("1.0") : FormatOneDecimal(x);
 }
 
+// What tells one version of a table file from another without reading it.
+struct FileStamp {
+  bool regular = false;
+  std::uintmax_t size = 0;
+  std::int64_t mtime = 0;  // nanoseconds where the system has them
+  std::uint64_t inode = 0;
+  bool operator==(const FileStamp&) const = default;
+};
+
+FileStamp StampOf(const std::string& path) {
+  FileStamp s;
+#ifndef _WIN32
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return s;
+  s.regular = true;
+  s.size = static_cast<std::uintmax_t>(st.st_size);
+  s.mtime = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+  s.inode = static_cast<std::uint64_t>(st.st_ino);
+#else
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) return s;
+  s.regular = true;
+  s.size = std::filesystem::file_size(path, ec);
+  s.mtime = static_cast<std::int64_t>(std::filesystem::last_write_time(path, ec).time_since_epoch().count());
+#endif
+  return s;
+}
+
+// Every race of a day reads one of a few dozen table files, and showing a race reads its file
+// again; the outcome for a file is kept while its size, time and identity stay the same.
+struct CachedTables {
+  FileStamp stamp;
+  std::optional<Result<CourseTables>> block[2];  // fewer than three front-runners, three or more
+};
+constexpr size_t kMaxCachedFiles = 64;
+
+std::map<std::string, CachedTables>& TableCache() {
+  static thread_local std::map<std::string, CachedTables> cache;
+  return cache;
+}
+
 }  // namespace
 
 std::string SwapNibbles(std::string_view bytes) {
@@ -68,23 +118,13 @@ std::string CourseTableFileName(const std::string& course, const std::string& su
   return CourseCode(course) + letter + distance + ".dat";
 }
 
-Result<CourseTables> LoadCourseTables(const std::string& appDir, const std::string& course, const std::string& surface,
-                                      int frontRunnerCount, const std::string& section, const std::string& distance) {
-  CourseTables t;
-  for (int r = 0; r < kRows; ++r) {
-    t.CourseTable1[r].fill("0.0");
-    t.CourseTable2[r].fill("0.0");
-  }
-  const bool outer = section == "外";
-  std::string name = CourseTableFileName(course, surface, outer, distance);
-  if (name.empty()) return t;
-  const std::string folder = WithBackslash(WithBackslash(appDir) + "Data");
-  if (outer && !FileExists(folder + name)) name = CourseTableFileName(course, surface, false, distance);
-  const std::string path = folder + name;
-  if (!FileExists(path)) return t;
+namespace {
 
+Result<CourseTables> ReadCourseTables(const std::string& path, const std::string& name, int frontRunnerCount,
+                                      CourseTables t, bool& unreadable) {
   Result<std::string> bytes = ReadFileBytes(path);
   if (!bytes) {
+    unreadable = true;
     // Nothing shown on the card depends on the tables, so an unreadable file is reported
     // without taking the race off the screen.
     t.message = bytes.error();
@@ -133,6 +173,45 @@ Result<CourseTables> LoadCourseTables(const std::string& appDir, const std::stri
   }
   t.loaded = true;
   return t;
+}
+
+}  // namespace
+
+Result<CourseTables> LoadCourseTables(const std::string& appDir, const std::string& course, const std::string& surface,
+                                      int frontRunnerCount, const std::string& section, const std::string& distance) {
+  CourseTables t;
+  for (int r = 0; r < kRows; ++r) {
+    t.CourseTable1[r].fill("0.0");
+    t.CourseTable2[r].fill("0.0");
+  }
+  const bool outer = section == "外";
+  std::string name = CourseTableFileName(course, surface, outer, distance);
+  if (name.empty()) return t;
+  const std::string folder = WithBackslash(WithBackslash(appDir) + "Data");
+  if (outer && !StampOf(folder + name).regular) name = CourseTableFileName(course, surface, false, distance);
+  const std::string path = folder + name;
+  const FileStamp stamp = StampOf(path);
+  if (!stamp.regular) return t;
+
+  auto& cache = TableCache();
+  auto it = cache.find(path);
+  if (it != cache.end() && !(it->second.stamp == stamp)) {
+    cache.erase(it);
+    it = cache.end();
+  }
+  const int block = frontRunnerCount < kFrontRunnersForSecondBlock ? 0 : 1;
+  if (it != cache.end() && it->second.block[block]) return *it->second.block[block];
+
+  bool unreadable = false;
+  Result<CourseTables> read = ReadCourseTables(path, name, frontRunnerCount, std::move(t), unreadable);
+  // A file that could not be read may be readable next time.
+  if (unreadable) return read;
+  if (it == cache.end()) {
+    if (cache.size() >= kMaxCachedFiles) cache.clear();
+    it = cache.emplace(path, CachedTables{stamp, {}}).first;
+  }
+  it->second.block[block] = read;
+  return read;
 }
 
 }  // namespace varnel

@@ -78,24 +78,6 @@ const Tables& T() {
   return *tables;
 }
 
-void AppendUtf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out.push_back(static_cast<char>(c));
-  } else if (c < 0x800) {
-    out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  } else if (c < 0x10000) {
-    out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-    out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  } else {
-    out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-    out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  }
-}
-
 // Next code point of a UTF-8 text; malformed sequences give U+FFFD and advance one byte.
 char32_t NextUtf8(std::string_view s, size_t& i) {
   const auto b0 = static_cast<unsigned char>(s[i]);
@@ -119,33 +101,60 @@ char32_t NextUtf8(std::string_view s, size_t& i) {
 }  // namespace
 
 std::string DecodeCp932(std::string_view bytes) {
+  // Most fields are plain ASCII: those are copied as they stand.
+  size_t ascii = 0;
+  while (ascii < bytes.size() && static_cast<unsigned char>(bytes[ascii]) < 0x80) ++ascii;
+  if (ascii == bytes.size()) return std::string(bytes);
+
   const Tables& t = T();
-  std::string out;
-  out.reserve(bytes.size() * 3 / 2 + 1);
-  for (size_t i = 0; i < bytes.size();) {
+  // Decoded into a scratch buffer first (no byte grows to more than three), so the result is
+  // allocated once at its exact size.
+  static thread_local std::string scratch;
+  if (scratch.size() < bytes.size() * 3) scratch.resize(bytes.size() * 3);
+  char* const begin = scratch.data();
+  char* o = begin;
+  auto put = [&o](char32_t c) {
+    if (c < 0x80) {
+      *o++ = static_cast<char>(c);
+    } else if (c < 0x800) {
+      *o++ = static_cast<char>(0xC0 | (c >> 6));
+      *o++ = static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+      *o++ = static_cast<char>(0xE0 | (c >> 12));
+      *o++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      *o++ = static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+      *o++ = static_cast<char>(0xF0 | (c >> 18));
+      *o++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+      *o++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      *o++ = static_cast<char>(0x80 | (c & 0x3F));
+    }
+  };
+  for (size_t i = 0; i < ascii; ++i) *o++ = bytes[i];
+  for (size_t i = ascii; i < bytes.size();) {
     const auto b = static_cast<unsigned char>(bytes[i]);
     if (b < 0x80) {
-      out.push_back(static_cast<char>(b));
+      *o++ = static_cast<char>(b);
       ++i;
     } else if (IsSjisLead(b)) {
       if (i + 1 < bytes.size()) {
         const auto tr = static_cast<unsigned char>(bytes[i + 1]);
-        char32_t c = t.dbl[(b << 8) | tr];
+        const char32_t c = t.dbl[(b << 8) | tr];
         if (c != 0) {
-          AppendUtf8(out, c);
+          put(c);
           i += 2;
           continue;
         }
       }
-      AppendUtf8(out, kReplacement);
+      put(kReplacement);
       ++i;
     } else {
-      char32_t c = t.single[b];
-      AppendUtf8(out, c != 0 ? c : kReplacement);
+      const char32_t c = t.single[b];
+      put(c != 0 ? c : kReplacement);
       ++i;
     }
   }
-  return out;
+  return std::string(begin, static_cast<size_t>(o - begin));
 }
 
 std::string EncodeCp932(std::string_view utf8) {
@@ -168,6 +177,11 @@ std::string EncodeCp932(std::string_view utf8) {
 int SjisWidth(std::string_view utf8) {
   int w = 0;
   for (size_t i = 0; i < utf8.size();) {
+    if (static_cast<unsigned char>(utf8[i]) < 0x80) {
+      ++w;
+      ++i;
+      continue;
+    }
     const char32_t c = NextUtf8(utf8, i);
     w += (c < 0x80 || (c >= 0xFF61 && c <= 0xFF9F)) ? 1 : 2;
   }

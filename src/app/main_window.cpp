@@ -112,8 +112,6 @@ void TfrmKZkihon::FormCreate() {
   statusBar()->addPermanentWidget(staUserOdds_);
 
   setAcceptDrops(true);
-  // Hints: shown quickly, kept long enough to read.
-  // (Qt's tool tips follow the platform timing; the 8-second hide is applied per tip.)
 
   // 8: the INI switch.
   developerMode_ = ReadDeveloperMode(context_.iniPath);
@@ -180,6 +178,7 @@ void TfrmKZkihon::BuildTopPanel(QWidget* panel) {
                           MakeToolButtonPicture(c.toolButton, ButtonState::Pressed), panel);
     b->setObjectName(QStringLiteral("ImgBtn%1").arg(c.toolButton));
     b->setToolTip(c.hint);
+    b->setToolTipDuration(8000);  // hints stay 8 seconds
     b->move(x, 4);
     x += b->width() + 2;
     b->setVisible(!c.hiddenButton);

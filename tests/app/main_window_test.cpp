@@ -242,6 +242,29 @@ class MainWindowTest : public QObject {
     QVERIFY(f.desktop.errors.isEmpty());
   }
 
+  // A race whose runner count is not a number: the command ends with the error in a message box
+  // and the card of the race before stays on screen.
+  void badRaceKeepsPreviousCard() {
+    AppFixture f;
+    PutSampleDay(f.dir.path(), 3);
+    const QString den1 = f.dir.filePath(QString::fromLatin1(kDen1File));
+    QByteArray bytes = ReadAll(den1);
+    const int second = int(bytes.indexOf('\n')) + 1;
+    bytes[second + 336] = 'x';  // columns 337-338 of the second header: the runner count
+    WriteAll(den1, bytes);
+    TfrmKZkihon& w = f.Open();
+    QCOMPARE(w.session().CurrentRace(), 0);
+    const QString title = w.lblTitle1()->text();
+    const int rows = w.GridModel()->rowCount();
+    w.Run(CommandId::NextRace);
+    QCOMPARE(f.desktop.errors.size(), 1);
+    QCOMPARE(w.session().CurrentRace(), 0);
+    QCOMPARE(w.lblTitle1()->text(), title);
+    QCOMPARE(w.GridModel()->rowCount(), rows);
+    w.ShowRace(2);  // and the program goes on
+    QCOMPARE(w.session().CurrentRace(), 2);
+  }
+
   void droppedFiles() {
     AppFixture f;
     TfrmKZkihon& w = f.Open();

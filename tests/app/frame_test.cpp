@@ -2,6 +2,8 @@
 // fade-in, settings fall-backs, the command line and the single instance.
 #include <QImage>
 #include <QLabel>
+#include <QRegularExpression>
+#include <QTextBrowser>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -11,6 +13,8 @@
 #include "app_settings.h"
 #include "cell_html.h"
 #include "command_table.h"
+#include "fake_desktop.h"
+#include "help_window.h"
 #include "single_instance.h"
 
 using namespace varnel;
@@ -139,6 +143,27 @@ class FrameTest : public QObject {
     }
     QCOMPARE(CommandOf(CommandId::NextRace).shortcut, QKeySequence(QStringLiteral("Ctrl+N")));
     QCOMPARE(CommandOf(CommandId::OpenArchive).hint, QStringLiteral("既存のQDXデータを読み込む （Ctrl+O)"));
+  }
+
+  // The shipped help opens on its contents, and every page it links to is there.
+  void helpPagesAndLinks() {
+    const QString dir = FindHelpDir(QStringLiteral("/nonexistent/"));
+    QVERIFY(!dir.isEmpty());
+    FakeDesktop desktop;
+    HelpWindow help(dir, &desktop);
+    help.ShowContents();
+    QVERIFY(help.Browser()->toPlainText().contains(QStringLiteral("R指数")));
+    const QRegularExpression link(QStringLiteral("(?:href|src)=\"([^\"#]+)"));
+    for (const QFileInfo& page : QDir(dir).entryInfoList({QStringLiteral("*.html")})) {
+      QFile f(page.filePath());
+      QVERIFY(f.open(QIODevice::ReadOnly));
+      const QString html = QString::fromUtf8(f.readAll());
+      for (auto m = link.globalMatch(html); m.hasNext();) {
+        const QString target = m.next().captured(1);
+        if (target.startsWith(QLatin1String("http"))) continue;
+        QVERIFY2(QFileInfo::exists(dir + QLatin1Char('/') + target), qPrintable(page.fileName() + " -> " + target));
+      }
+    }
   }
 
   void secondInstanceRaisesFirst() {

@@ -151,9 +151,9 @@ std::string CellText(std::string_view U, int i, std::string_view courseName, std
 
   // Line 1: meeting, date, class, finish / field size.
   const size_t meetingStart = cell.size();
-  cell += NumberText(Code(U, PastCol::MeetingNo, i));
+  AppendNumberPadLeft(cell, ToInt(Code(U, PastCol::MeetingNo, i)), 0);
   cell += FirstChars(courseName, 2);
-  cell += NumberText(Code(U, PastCol::MeetingDay, i));
+  AppendNumberPadLeft(cell, ToInt(Code(U, PastCol::MeetingDay, i)), 0);
   AppendBlanks(cell, 8 - SjisWidth(std::string_view(cell).substr(meetingStart)));
   AppendAscii(cell, Sub(date, 4, 2));
   cell += '.';
@@ -198,8 +198,7 @@ std::string CellText(std::string_view U, int i, std::string_view courseName, std
     AppendAscii(cell, te);
   }
   cell += ' ';
-  const std::string jockey = DecodeCp932(RawField(U, {PastRun(PastCol::Jockey, i).col, 6}));
-  AppendPadRight(cell, Trim(jockey), 7);
+  AppendPadRight(cell, DecodeCp932(Trim(RawField(U, {PastRun(PastCol::Jockey, i).col, 6}))), 7);
   const std::string_view kin = Code(U, PastCol::Kinryo, i);
   const std::string_view mark = Code(U, PastCol::WeightRule, i) == "02" ? "H" : "";
   AppendBlanks(cell, 5 - static_cast<long long>(mark.size() + Sub(kin, 0, 2).size() + 1 + Sub(kin, 2, 1).size()));
@@ -253,7 +252,8 @@ bool RaceDateOf(const RaceHeader& race, CivilDate& out) {
 Result<TBachu> BuildBachu(std::string_view U, const RaceHeader& race, HorseHistory* history,
                           const CivilDate& today) {
   TBachu b;
-  b.Bamei = TrimmedField(U, UmaCol::Bamei);
+  // Blanks are never the second byte of a character, so the raw bytes are trimmed before decoding.
+  b.Bamei = DecodeCp932(Trim(RawField(U, UmaCol::Bamei)));
   b.UmaCode = IntField(U, UmaCol::UmaCode);
   if (!RaceDateOf(race, b.RaceDate)) {
     return Fail("レースの日付「" + race.RaceDateText + "」が正しい日付ではありません。");

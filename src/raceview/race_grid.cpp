@@ -1,7 +1,10 @@
 #include "raceview/race_grid.h"
 
+#include <charconv>
+
 #include "racedata/code_tables.h"
 #include "racedata/record_fields.h"
+#include "text/cp932.h"
 #include "text/number_text.h"
 
 namespace varnel {
@@ -12,9 +15,39 @@ constexpr const char* kBlack = "#000000";
 constexpr const char* kWhite = "#FFFFFF";
 
 std::string Centred(std::string_view text) {
-  std::string s = "<BR><P ALIGN=\"center\">";
+  constexpr std::string_view kOpen = "<BR><P ALIGN=\"center\">";
+  constexpr std::string_view kClose = "</P>";
+  std::string s;
+  s.reserve(kOpen.size() + text.size() + kClose.size());
+  s += kOpen;
   s += text;
-  s += "</P>";
+  s += kClose;
+  return s;
+}
+
+// TrimmedField without the untrimmed copy. Blanks and control bytes decode to themselves and are
+// never the second byte of a character, so trimming the raw bytes first gives the same text.
+std::string TrimmedText(std::string_view line, FieldCol f) { return DecodeCp932(Trim(RawField(line, f))); }
+
+void AppendNumber(std::string& out, int n) {
+  char buf[16];
+  out.append(buf, std::to_chars(buf, buf + sizeof buf, n).ptr);
+}
+
+void AppendPadRight(std::string& out, std::string_view text, int width) {
+  out += text;
+  const int w = SjisWidth(text);
+  if (w < width) out.append(static_cast<size_t>(width - w), ' ');
+}
+
+// "#0.0" of a whole number of tenths, without going through floating point.
+std::string TenthsText(int tenths) {
+  std::string s;
+  if (tenths < 0) s += '-';
+  const long long a = tenths < 0 ? -static_cast<long long>(tenths) : tenths;
+  AppendNumber(s, static_cast<int>(a / 10));
+  s += '.';
+  s += static_cast<char>('0' + a % 10);
   return s;
 }
 
@@ -36,19 +69,29 @@ Result<std::string> KinryoOf(std::string_view entryLine) {
   if (!TryToInt(raw, tenths)) {
     return Fail("斤量「" + TextField(entryLine, EntryCol::Kinryo) + "」が数値ではありません。");
   }
-  // "#0.0" of a whole number of tenths, without going through floating point.
-  const int a = tenths < 0 ? -tenths : tenths;
-  return (tenths < 0 ? "-" : "") + std::to_string(a / 10) + "." + std::to_string(a % 10);
+  return TenthsText(tenths);
 }
 
-std::string KisyuOf(std::string_view entryLine) { return TrimmedField(entryLine, EntryCol::Kisyu); }
+std::string KisyuOf(std::string_view entryLine) { return TrimmedText(entryLine, EntryCol::Kisyu); }
 
 int RatingOf(std::string_view entryLine) { return IntField(entryLine, EntryCol::Rating); }
 
+namespace {
+
+std::string RunnerProfileOf(std::string_view sex, int age, std::string_view umaLine) {
+  std::string sexAge(sex);
+  AppendNumber(sexAge, age);
+  std::string profile;
+  profile.reserve(16);
+  AppendPadRight(profile, sexAge, 6);
+  AppendPadRight(profile, CoatText(RawField(umaLine, UmaCol::Coat)), 6);
+  return profile;
+}
+
+}  // namespace
+
 std::string RunnerProfileOf(std::string_view entryLine, std::string_view umaLine) {
-  const std::string sexAge = SexText(RawField(entryLine, EntryCol::Sex)) +
-                             std::to_string(IntField(entryLine, EntryCol::Age));
-  return PadRight(sexAge, 6) + PadRight(CoatText(RawField(umaLine, UmaCol::Coat)), 6);
+  return RunnerProfileOf(SexText(RawField(entryLine, EntryCol::Sex)), IntField(entryLine, EntryCol::Age), umaLine);
 }
 
 Result<RunnerCells> BuildRunnerCells(std::string_view E, std::string_view U, int k) {
@@ -58,20 +101,27 @@ Result<RunnerCells> BuildRunnerCells(std::string_view E, std::string_view U, int
   r.Kinryo = std::move(*kinryo);
   r.Kisyu = KisyuOf(E);
   r.Rating = RatingOf(E);
-  r.cells[0] = Centred(TextField(E, EntryCol::Bracket));
-  r.cells[1] = Centred(std::to_string(k + 1));
+  char numberBuf[16];
+  const std::string_view number(numberBuf, static_cast<size_t>(
+                                               std::to_chars(numberBuf, numberBuf + sizeof numberBuf, k + 1).ptr -
+                                               numberBuf));
+  r.cells[0] = Centred(DecodeCp932(RawField(E, EntryCol::Bracket)));
+  r.cells[1] = Centred(number);
+  const std::string sex = SexText(RawField(E, EntryCol::Sex));
+  const int age = IntField(E, EntryCol::Age);
   std::string& name = r.cells[2];
-  name = SexText(RawField(E, EntryCol::Sex));
-  name += std::to_string(IntField(E, EntryCol::Age));
+  name.reserve(160);
+  name = sex;
+  AppendNumber(name, age);
   name += "歳<BR><font color=\"#0000FF\"><A HREF=\"";
-  name += std::to_string(k + 1);
+  name += number;
   name += "\">";
-  name += TrimmedField(E, EntryCol::HorseName);
+  name += TrimmedText(E, EntryCol::HorseName);
   name += "</A></font><BR>";
   name += r.Kinryo;
   name += ' ';
-  name += TrimmedField(E, EntryCol::Jockey);
-  r.RunnerProfile = RunnerProfileOf(E, U);
+  name += TrimmedText(E, EntryCol::Jockey);
+  r.RunnerProfile = RunnerProfileOf(sex, age, U);
   return r;
 }
 

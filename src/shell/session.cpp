@@ -97,12 +97,12 @@ Status Session::ShowRace(int r) {
     b = std::move(*built);
     auto runner = BuildRunnerCells(entry, uma, k);
     if (!runner) return Fail(RaceName(h, r) + " " + std::to_string(k + 1) + "番: " + runner.error());
-    b.Kinryo = runner->Kinryo;
-    b.Kisyu = runner->Kisyu;
+    card.Rows[k] = MakeGridRow(*runner, b, k);
+    b.Kinryo = std::move(runner->Kinryo);
+    b.Kisyu = std::move(runner->Kisyu);
     b.Rating = runner->Rating;
     if (b.Kyakusitu == "逃げ") ++card.FrontRunnerCount;
-    card.RunnerProfile[k] = runner->RunnerProfile;
-    card.Rows[k] = MakeGridRow(*runner, b, k);
+    card.RunnerProfile[k] = std::move(runner->RunnerProfile);
   }
 
   auto courses = LoadCourseTables(AppDir, h.RaceCourse, h.RaceSurface, card.FrontRunnerCount, h.RaceSection,
@@ -119,12 +119,12 @@ Status Session::ShowRace(int r) {
     row.kurai[3] = "0";
     row.kurai[4] = "0";
     if (showIndexes) {
-      const IndexCells cells = IndexCellTexts(card.Runners[k]);
-      row.cells[6] = cells.R;
-      row.cells[7] = cells.RRank;
-      row.cells[8] = cells.O;
-      row.cells[9] = cells.ORank;
-      row.cells[10] = cells.KZ;
+      IndexCells cells = IndexCellTexts(card.Runners[k]);
+      row.cells[6] = std::move(cells.R);
+      row.cells[7] = std::move(cells.RRank);
+      row.cells[8] = std::move(cells.O);
+      row.cells[9] = std::move(cells.ORank);
+      row.cells[10] = std::move(cells.KZ);
       // Written with the index cells, before the marks decide eligibility: the mark points
       // of an ineligible race still order a sort by mark.
       FillKuraiIndexColumns(row.kurai, k + 1, card.Runners[k], card.Index.MarkedRunners);

@@ -17,7 +17,7 @@ void AddBlock(std::vector<std::string>& lines, const std::vector<std::string>& k
   std::string line;
   for (size_t i = 0; i < keys.size(); ++i) {
     if (i > 0 && i % 6 == 0) {
-      lines.push_back(line);
+      lines.push_back(std::move(line));
       line.clear();
     } else if (i > 0) {
       line += "  ";
@@ -25,7 +25,7 @@ void AddBlock(std::vector<std::string>& lines, const std::vector<std::string>& k
     line += BetEntryText(keys[i], quinella);
   }
   if (quinella) line += "  ";
-  lines.push_back(line);
+  lines.push_back(std::move(line));
 }
 
 void AddSection(std::vector<std::string>& lines, std::string_view title, const std::vector<std::string>& keys,
@@ -40,8 +40,15 @@ std::string BetEntryText(std::string_view key, bool quinella) {
   const size_t numbers = quinella ? 2 : 3;
   std::string text;
   for (size_t i = 0; i < numbers; ++i) {
-    if (i > 0) text += "-";
-    text += SpacedNumber(ToInt(key.substr(std::min(key.size(), 2 * i), 2)));
+    if (i > 0) text += '-';
+    const int n = ToInt(key.substr(std::min(key.size(), 2 * i), 2));
+    // SpacedNumber in place: a blank before one digit.
+    if (n >= 0 && n <= 9) {
+      text += ' ';
+      text += static_cast<char>('0' + n);
+    } else {
+      text += SpacedNumber(n);
+    }
   }
   return text;
 }

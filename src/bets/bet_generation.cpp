@@ -10,24 +10,41 @@ namespace {
 
 // Writes the keys into the list from the front; the rest stays "000000".
 template <size_t N>
-void Place(std::array<std::string, N>& list, const std::vector<std::string>& keys) {
-  for (size_t i = 0; i < keys.size() && i < N; ++i) list[i] = keys[i];
+void Place(std::array<std::string, N>& list, std::vector<std::string>& keys) {
+  for (size_t i = 0; i < keys.size() && i < N; ++i) list[i] = std::move(keys[i]);
+}
+
+// TwoDigits appended in place: keys are built for every race shown.
+void AppendTwoDigits(std::string& out, int n) {
+  if (n >= 0 && n <= 99) {
+    out += static_cast<char>('0' + n / 10);
+    out += static_cast<char>('0' + n % 10);
+  } else {
+    out += TwoDigits(n);
+  }
+}
+
+std::string Key(int a, int b, int c) {
+  std::string k;
+  AppendTwoDigits(k, a);
+  AppendTwoDigits(k, b);
+  if (c < 0) k += "00";
+  else AppendTwoDigits(k, c);
+  return k;
 }
 
 std::string QuinellaKey(int a, int b) {
   if (a > b) std::swap(a, b);
-  return TwoDigits(a) + TwoDigits(b) + "00";
+  return Key(a, b, -1);
 }
 
 std::string TrioKey(int a, int b, int c) {
   std::array<int, 3> n{a, b, c};
   std::sort(n.begin(), n.end());
-  return TwoDigits(n[0]) + TwoDigits(n[1]) + TwoDigits(n[2]);
+  return Key(n[0], n[1], n[2]);
 }
 
-std::string TrifectaKey(int first, int second, int third) {
-  return TwoDigits(first) + TwoDigits(second) + TwoDigits(third);
-}
+std::string TrifectaKey(int first, int second, int third) { return Key(first, second, third); }
 
 }  // namespace
 
@@ -46,6 +63,7 @@ BetLists GenerateBets(const std::array<int, 6>& markedRunners, bool eligible, st
   auto present = [&](int pos) { return p[pos] > 0; };
 
   std::vector<std::string> keys;
+  keys.reserve(30);
   for (int a = 0; a < 5; ++a)
     for (int b = a + 1; b < 5; ++b)
       if (present(a) && present(b)) keys.push_back(QuinellaKey(p[a], p[b]));

@@ -37,9 +37,42 @@ int ToInt(std::string_view text) {
   return TryToInt(text, v) ? v : 0;
 }
 
+namespace {
+
+// Plain decimals of up to 15 digits, the odds and table figures, read without strtod: the digits
+// and the power of ten are both exact doubles, so one division rounds exactly as strtod does.
+bool TryPlainDecimal(std::string_view t, double& value) {
+  static constexpr double kPow10[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+  size_t i = 0;
+  bool neg = false;
+  if (i < t.size() && (t[i] == '+' || t[i] == '-')) neg = t[i++] == '-';
+  long long m = 0;
+  int digits = 0, fraction = 0;
+  bool point = false;
+  for (; i < t.size(); ++i) {
+    const char c = t[i];
+    if (c == '.' && !point) {
+      point = true;
+    } else if (c >= '0' && c <= '9') {
+      if (++digits > 15) return false;
+      m = m * 10 + (c - '0');
+      if (point) ++fraction;
+    } else {
+      return false;
+    }
+  }
+  if (digits == 0) return false;
+  const double v = static_cast<double>(m) / kPow10[fraction];
+  value = neg ? -v : v;
+  return true;
+}
+
+}  // namespace
+
 bool TryToFloat(std::string_view text, double& value) {
   std::string_view t = Trim(text);
   if (t.empty()) return false;
+  if (TryPlainDecimal(t, value)) return true;
   // Only plain decimal notation with an optional exponent; no hex, inf or nan.
   for (char c : t) {
     if (!((c >= '0' && c <= '9') || c == '.' || c == '+' || c == '-' || c == 'e' || c == 'E')) return false;

@@ -25,6 +25,15 @@ Result<std::string> ReadFileBytes(const std::string& path) {
   std::FILE* f = std::fopen(path.c_str(), "rb");
   if (!f) return Fail("ファイルを開けません: " + path);
   std::string bytes;
+  // One read of the whole file when its size is known; a file that grows meanwhile is still
+  // read to its end below.
+  if (std::fseek(f, 0, SEEK_END) == 0) {
+    const long size = std::ftell(f);
+    if (size > 0) bytes.resize(static_cast<size_t>(size));
+    std::fseek(f, 0, SEEK_SET);
+  }
+  size_t got = bytes.empty() ? 0 : std::fread(bytes.data(), 1, bytes.size(), f);
+  bytes.resize(got);
   char buf[65536];
   size_t n = 0;
   while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) bytes.append(buf, n);

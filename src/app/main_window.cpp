@@ -23,7 +23,6 @@
 
 #include "about_window.h"
 #include "app_fonts.h"
-#include "archive_hook.h"
 #include "bet_detail_window.h"
 #include "bets/bet_detail.h"
 #include "bets/bet_panel.h"
@@ -543,21 +542,15 @@ void TfrmKZkihon::OpenArchiveCommand() {
 void TfrmKZkihon::ImportArchive(const QString& path) {
   Guarded([this, path] {
     gauData_->setValue(0);
-    const ImportResult result = RunArchiveImport(
-        context_.appDir.toStdString(), path.toStdString(), [this](int done, int total) {
-          gauData_->setValue(total > 0 ? (done * 100 + total / 2) / total : 0);
-          QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-          return true;
-        });
+    // The session extracts, converts, reads the day and shows its first race; the window
+    // repaints from its notifications.
+    const ImportResult result = session_.ImportArchive(path.toStdString(), [this](int done, int total) {
+      gauData_->setValue(total > 0 ? (done * 100 + total / 2) / total : 0);
+      QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+      return true;
+    });
     gauData_->setValue(0);
     for (const std::string& m : result.Messages) ShowError(QString::fromStdString(m));
-    if (!result.Imported) return;
-    const Result<bool> loaded = session_.LoadDataSet();
-    if (!loaded) {
-      ShowError(QString::fromStdString(loaded.error()));
-      return;
-    }
-    if (*loaded) ShowRace(0);
   });
 }
 

@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QScreen>
 #include <QSettings>
 #include <QTableView>
@@ -275,6 +276,27 @@ class MainWindowTest : public QObject {
     w.FilesDropped({f.dir.filePath(QStringLiteral("missing.lzh")), f.dir.filePath(QStringLiteral("x.LZH"))});
     QCOMPARE(f.desktop.errors.size(), 1);
     QCOMPARE(w.session().CurrentRace(), -1);
+  }
+
+  // The open command brings in the sample day's archive: its files land in the program folder,
+  // race 0 is shown and the gauge is back at 0; a damaged archive changes nothing.
+  void openCommandImportsTheArchive() {
+    AppFixture f;
+    TfrmKZkihon& w = f.Open();
+    f.desktop.openAnswer = QStringLiteral(VARNEL_SOURCE_DIR "/data/sample/hb261004.lzh");
+    w.findChild<QAction*>(QStringLiteral("mnuOpen"))->trigger();
+    QVERIFY2(f.desktop.errors.isEmpty(), qPrintable(f.desktop.errors.join(QLatin1Char('\n'))));
+    QCOMPARE(w.session().RaceCount(), 36);
+    QCOMPARE(w.session().CurrentRace(), 0);
+    QVERIFY(QFileInfo::exists(f.AppDir() + QStringLiteral("qdx_uma.rq2")));
+    QCOMPARE(w.findChild<QProgressBar*>(QStringLiteral("gauData"))->value(), 0);
+
+    w.ShowRace(8);
+    f.desktop.openAnswer = QStringLiteral(VARNEL_SOURCE_DIR "/tests/fixtures/archives/damaged_truncated.lzh");
+    w.findChild<QAction*>(QStringLiteral("mnuOpen"))->trigger();
+    QCOMPARE(f.desktop.errors.size(), 1);
+    QCOMPARE(w.session().RaceCount(), 36);
+    QCOMPARE(w.session().CurrentRace(), 8);
   }
 
   void raisedByASecondStart() {

@@ -5,7 +5,7 @@ set -euo pipefail
 
 PACKAGES=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev libqt6charts6-dev qt6-qpa-plugins libgl-dev
+  qt6-base-dev qt6-charts-dev qt6-qpa-plugins libgl-dev
   liblhasa-dev lhasa
   libcurl4-openssl-dev libssl-dev
   firebird-dev libfbclient2 firebird3.0-server-core firebird3.0-utils

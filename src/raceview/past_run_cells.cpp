@@ -143,10 +143,9 @@ void AppendHistory(std::string& out, const HistoryRow& r) {
   out += RankHtml(r.O_RANK);
 }
 
-std::string CellText(std::string_view U, int i, std::string_view courseName, std::string_view date,
-                     int finish, std::string_view surface, int distance,
-                     const std::vector<HistoryRow>* rows) {
-  std::string cell;
+// Writes the cell into `cell`, which arrives empty (it may keep the buffer of an earlier race).
+void CellText(std::string& cell, std::string_view U, int i, std::string_view courseName, std::string_view date,
+              int finish, std::string_view surface, int distance, const std::vector<HistoryRow>* rows) {
   cell.reserve(320);
 
   // Line 1: meeting, date, class, finish / field size.
@@ -228,7 +227,6 @@ std::string CellText(std::string_view U, int i, std::string_view courseName, std
       }
     }
   }
-  return cell;
 }
 
 }  // namespace
@@ -252,8 +250,27 @@ bool RaceDateOf(const RaceHeader& race, CivilDate& out) {
 Result<TBachu> BuildBachu(std::string_view U, const RaceHeader& race, HorseHistory* history,
                           const CivilDate& today) {
   TBachu b;
+  Status built = BuildBachu(b, U, race, history, today);
+  if (!built) return Fail(built.error());
+  return b;
+}
+
+Status BuildBachu(TBachu& b, std::string_view U, const RaceHeader& race, HorseHistory* history,
+                  const CivilDate& today) {
+  {
+    // A fresh record, but the text buffers of the runner it replaces are kept for its texts.
+    std::array<std::string, 3> cells;
+    cells.swap(b.SouCells);
+    std::string bamei;
+    bamei.swap(b.Bamei);
+    b = TBachu{};
+    for (std::string& c : cells) c.clear();
+    bamei.clear();
+    b.SouCells.swap(cells);
+    b.Bamei.swap(bamei);
+  }
   // Blanks are never the second byte of a character, so the raw bytes are trimmed before decoding.
-  b.Bamei = DecodeCp932(Trim(RawField(U, UmaCol::Bamei)));
+  AppendCp932(b.Bamei, Trim(RawField(U, UmaCol::Bamei)));
   b.UmaCode = IntField(U, UmaCol::UmaCode);
   if (!RaceDateOf(race, b.RaceDate)) {
     return Fail("レースの日付「" + race.RaceDateText + "」が正しい日付ではありません。");
@@ -290,11 +307,11 @@ Result<TBachu> BuildBachu(std::string_view U, const RaceHeader& race, HorseHisto
     }
     const std::string courseName = CourseText(Code(U, PastCol::Course, i));
     if (courseName != "----") {
-      b.SouCells[i] = CellText(U, i, courseName, date, finish, surface, distance, history ? &rows : nullptr);
+      CellText(b.SouCells[i], U, i, courseName, date, finish, surface, distance, history ? &rows : nullptr);
     }
   }
   b.Kyakusitu = RunningStyle(first, second);
-  return b;
+  return Success();
 }
 
 }  // namespace varnel

@@ -24,6 +24,10 @@ std::string RankHtml(int n);
 // The caller adds Kinryo, Kisyu, Rating and the index-pass fields.
 Result<TBachu> BuildBachu(std::string_view umaLine, const RaceHeader& race, HorseHistory* history,
                           const CivilDate& today);
+// The same into `out`, which is overwritten whole; its text buffers are reused, so a card built
+// over the previous one allocates little. On failure `out` is left half built.
+Status BuildBachu(TBachu& out, std::string_view umaLine, const RaceHeader& race, HorseHistory* history,
+                  const CivilDate& today);
 
 // The date of the race from its date text ("2007/10/07(日)"); false when it is not a date.
 bool RaceDateOf(const RaceHeader& race, CivilDate& out);

@@ -14,16 +14,9 @@ namespace {
 constexpr const char* kBlack = "#000000";
 constexpr const char* kWhite = "#FFFFFF";
 
-std::string Centred(std::string_view text) {
-  constexpr std::string_view kOpen = "<BR><P ALIGN=\"center\">";
-  constexpr std::string_view kClose = "</P>";
-  std::string s;
-  s.reserve(kOpen.size() + text.size() + kClose.size());
-  s += kOpen;
-  s += text;
-  s += kClose;
-  return s;
-}
+// Columns 0 and 1 hold their text centred on the second line.
+constexpr std::string_view kCentredOpen = "<BR><P ALIGN=\"center\">";
+constexpr std::string_view kCentredClose = "</P>";
 
 // TrimmedField without the untrimmed copy. Blanks and control bytes decode to themselves and are
 // never the second byte of a character, so trimming the raw bytes first gives the same text.
@@ -95,18 +88,31 @@ std::string RunnerProfileOf(std::string_view entryLine, std::string_view umaLine
 }
 
 Result<RunnerCells> BuildRunnerCells(std::string_view E, std::string_view U, int k) {
+  RunnerCells r;
+  Status built = BuildRunnerCells(E, U, k, r);
+  if (!built) return Fail(built.error());
+  return r;
+}
+
+Status BuildRunnerCells(std::string_view E, std::string_view U, int k, RunnerCells& r) {
   Result<std::string> kinryo = KinryoOf(E);
   if (!kinryo) return Fail(kinryo.error());
-  RunnerCells r;
   r.Kinryo = std::move(*kinryo);
-  r.Kisyu = KisyuOf(E);
+  r.Kisyu.clear();
+  AppendCp932(r.Kisyu, Trim(RawField(E, EntryCol::Kisyu)));
   r.Rating = RatingOf(E);
   char numberBuf[16];
   const std::string_view number(numberBuf, static_cast<size_t>(
                                                std::to_chars(numberBuf, numberBuf + sizeof numberBuf, k + 1).ptr -
                                                numberBuf));
-  r.cells[0] = Centred(DecodeCp932(RawField(E, EntryCol::Bracket)));
-  r.cells[1] = Centred(number);
+  std::string& bracket = r.cells[0];
+  bracket.assign(kCentredOpen);
+  AppendCp932(bracket, RawField(E, EntryCol::Bracket));
+  bracket += kCentredClose;
+  std::string& horseNumber = r.cells[1];
+  horseNumber.assign(kCentredOpen);
+  horseNumber += number;
+  horseNumber += kCentredClose;
   const std::string sex = SexText(RawField(E, EntryCol::Sex));
   const int age = IntField(E, EntryCol::Age);
   std::string& name = r.cells[2];
@@ -116,13 +122,13 @@ Result<RunnerCells> BuildRunnerCells(std::string_view E, std::string_view U, int
   name += "歳<BR><font color=\"#0000FF\"><A HREF=\"";
   name += number;
   name += "\">";
-  name += TrimmedText(E, EntryCol::HorseName);
+  AppendCp932(name, Trim(RawField(E, EntryCol::HorseName)));
   name += "</A></font><BR>";
   name += r.Kinryo;
   name += ' ';
-  name += TrimmedText(E, EntryCol::Jockey);
+  AppendCp932(name, Trim(RawField(E, EntryCol::Jockey)));
   r.RunnerProfile = RunnerProfileOf(sex, age, U);
-  return r;
+  return Success();
 }
 
 GridRow MakeGridRow(const RunnerCells& runner, const TBachu& b, int k) {
@@ -137,6 +143,18 @@ GridRow MakeGridRow(const RunnerCells& runner, const TBachu& b, int k) {
   row.kurai[0] = std::to_string(k + 1);
   row.kurai[2] = runner.Kinryo;
   return row;
+}
+
+void MakeGridRow(RunnerCells&& runner, const TBachu& b, int k, GridRow& row) {
+  for (size_t c = 0; c < 3; ++c) row.cells[c].swap(runner.cells[c]);
+  row.cells[3] = b.SouCells[2];
+  row.cells[4] = b.SouCells[1];
+  row.cells[5] = b.SouCells[0];
+  for (size_t c = 6; c < row.cells.size(); ++c) row.cells[c].clear();
+  row.kurai.resize(10);
+  for (std::string& key : row.kurai) key.clear();
+  AppendNumber(row.kurai[0], k + 1);
+  row.kurai[2] = runner.Kinryo;
 }
 
 CellColor Grid1GetCellColor(int col, const std::string& col0Text, const TBachu& runner) {

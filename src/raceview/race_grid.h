@@ -59,11 +59,16 @@ std::string RunnerProfileOf(std::string_view entryLine, std::string_view umaLine
 
 // The fields and cells of runner k (horse number k + 1).
 Result<RunnerCells> BuildRunnerCells(std::string_view entryLine, std::string_view umaLine, int k);
+// The same into `out`, overwritten whole; its text buffers are reused.
+Status BuildRunnerCells(std::string_view entryLine, std::string_view umaLine, int k, RunnerCells& out);
 
 // The card row of runner k in horse-number order: columns 0 to 2, the past-run cells in
 // columns 3 to 5 (three runs ago first), the index and mark cells empty; its grdKurai row with
 // the entry number and Kinryo.
 GridRow MakeGridRow(const RunnerCells& runner, const TBachu& b, int k);
+// The same into `row`, overwritten whole. Takes the runner's three cells (handing it the row's
+// old buffers in exchange) and copies its Kinryo; the runner's other fields stay as they were.
+void MakeGridRow(RunnerCells&& runner, const TBachu& b, int k, GridRow& row);
 
 struct CellColor {
   std::string font;  // "#RRGGBB"

@@ -78,31 +78,34 @@ Status Session::ShowRace(int r) {
   // A header may promise more runners than the files hold; never read past the stored lines.
   n = std::min(n, store_.StoredRunnerCount(r));
 
-  RaceCard card;
+  // Built in the spare card, the one shown before the current one, so that its vectors and
+  // texts are reused; it is swapped in only when the whole race could be shown.
+  RaceCard& card = spare_;
   card.race = r;
   card.FirstRunnerLine = store_.FirstRunnerLine(r);
   card.LastRunnerLine = card.FirstRunnerLine + n - 1;
   card.Runners.resize(static_cast<size_t>(n));
   card.RunnerProfile.resize(static_cast<size_t>(n));
   card.Rows.resize(static_cast<size_t>(n));
+  card.FrontRunnerCount = 0;
   HorseHistory* history = (DbConnected && !BatchRunning) ? history_ : nullptr;
   const CivilDate today = clock_->Today();
 
+  RunnerCells& runner = runnerScratch_;
   for (int k = 0; k < n; ++k) {
     const std::string& entry = store_.Den2Lines[card.FirstRunnerLine + k];
     const std::string& uma = store_.UmaLines[card.FirstRunnerLine + k];
-    auto built = BuildBachu(uma, h, history, today);
-    if (!built) return Fail(RaceName(h, r) + " " + std::to_string(k + 1) + "番: " + built.error());
     TBachu& b = card.Runners[k];
-    b = std::move(*built);
-    auto runner = BuildRunnerCells(entry, uma, k);
-    if (!runner) return Fail(RaceName(h, r) + " " + std::to_string(k + 1) + "番: " + runner.error());
-    card.Rows[k] = MakeGridRow(*runner, b, k);
-    b.Kinryo = std::move(runner->Kinryo);
-    b.Kisyu = std::move(runner->Kisyu);
-    b.Rating = runner->Rating;
+    auto built = BuildBachu(b, uma, h, history, today);
+    if (!built) return Fail(RaceName(h, r) + " " + std::to_string(k + 1) + "番: " + built.error());
+    auto cells = BuildRunnerCells(entry, uma, k, runner);
+    if (!cells) return Fail(RaceName(h, r) + " " + std::to_string(k + 1) + "番: " + cells.error());
+    b.Kinryo = runner.Kinryo;
+    b.Kisyu = runner.Kisyu;
+    b.Rating = runner.Rating;
     if (b.Kyakusitu == "逃げ") ++card.FrontRunnerCount;
-    card.RunnerProfile[k] = std::move(runner->RunnerProfile);
+    card.RunnerProfile[k].swap(runner.RunnerProfile);
+    MakeGridRow(std::move(runner), b, k, card.Rows[k]);
   }
 
   auto courses = LoadCourseTables(AppDir, h.RaceCourse, h.RaceSurface, card.FrontRunnerCount, h.RaceSection,
@@ -145,7 +148,7 @@ Status Session::ShowRace(int r) {
   RefreshBetDetail(card);
 
   sort_.Restore(card.Rows);
-  card_ = std::move(card);
+  std::swap(card_, spare_);
   Notify(&SessionListener::RaceShown);
   return Success();
 }

@@ -120,6 +120,8 @@ class Session {
 
   LineStore store_;
   RaceCard card_;
+  RaceCard spare_;             // the card shown before card_, rebuilt in place by ShowRace
+  RunnerCells runnerScratch_;  // one runner's cells while ShowRace builds its row
   GridSort sort_;
   bool kaimeVisible_ = false;
   HorseHistory* history_ = nullptr;

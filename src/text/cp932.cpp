@@ -100,19 +100,21 @@ char32_t NextUtf8(std::string_view s, size_t& i) {
 
 }  // namespace
 
-std::string DecodeCp932(std::string_view bytes) {
-  // Most fields are plain ASCII: those are copied as they stand.
+namespace {
+
+size_t AsciiPrefix(std::string_view bytes) {
   size_t ascii = 0;
   while (ascii < bytes.size() && static_cast<unsigned char>(bytes[ascii]) < 0x80) ++ascii;
-  if (ascii == bytes.size()) return std::string(bytes);
+  return ascii;
+}
 
+// Room the UTF-8 of `bytes` may need: no byte grows to more than three.
+size_t MaxUtf8Size(std::string_view bytes) { return bytes.size() * 3; }
+
+// Writes the UTF-8 of `bytes` from `o`, whose first `ascii` bytes are known to be ASCII; returns
+// the end of what was written.
+char* DecodeInto(char* o, std::string_view bytes, size_t ascii) {
   const Tables& t = T();
-  // Decoded into a scratch buffer first (no byte grows to more than three), so the result is
-  // allocated once at its exact size.
-  static thread_local std::string scratch;
-  if (scratch.size() < bytes.size() * 3) scratch.resize(bytes.size() * 3);
-  char* const begin = scratch.data();
-  char* o = begin;
   auto put = [&o](char32_t c) {
     if (c < 0x80) {
       *o++ = static_cast<char>(c);
@@ -154,7 +156,32 @@ std::string DecodeCp932(std::string_view bytes) {
       ++i;
     }
   }
-  return std::string(begin, static_cast<size_t>(o - begin));
+  return o;
+}
+
+}  // namespace
+
+std::string DecodeCp932(std::string_view bytes) {
+  // Most fields are plain ASCII: those are copied as they stand.
+  const size_t ascii = AsciiPrefix(bytes);
+  if (ascii == bytes.size()) return std::string(bytes);
+  // Decoded into a scratch buffer first, so the result is allocated once at its exact size.
+  static thread_local std::string scratch;
+  if (scratch.size() < MaxUtf8Size(bytes)) scratch.resize(MaxUtf8Size(bytes));
+  char* const begin = scratch.data();
+  return std::string(begin, static_cast<size_t>(DecodeInto(begin, bytes, ascii) - begin));
+}
+
+void AppendCp932(std::string& out, std::string_view bytes) {
+  const size_t ascii = AsciiPrefix(bytes);
+  if (ascii == bytes.size()) {
+    out.append(bytes);
+    return;
+  }
+  const size_t start = out.size();
+  out.resize(start + MaxUtf8Size(bytes));
+  char* const begin = out.data() + start;
+  out.resize(start + static_cast<size_t>(DecodeInto(begin, bytes, ascii) - begin));
 }
 
 std::string EncodeCp932(std::string_view utf8) {

@@ -12,6 +12,8 @@ constexpr bool IsSjisLead(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || 
 
 // CP932 bytes to UTF-8. Bytes that do not form a character become U+FFFD; never fails.
 std::string DecodeCp932(std::string_view bytes);
+// The same appended to `out`, so that a text built piece by piece needs no temporary.
+void AppendCp932(std::string& out, std::string_view bytes);
 
 // UTF-8 to CP932 bytes. Characters CP932 cannot hold become '?'; malformed UTF-8 likewise.
 std::string EncodeCp932(std::string_view utf8);

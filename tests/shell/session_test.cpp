@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
 
 #include "racedata/record_fields.h"
 #include "text/file_io.h"
@@ -44,6 +45,56 @@ class SessionTest : public ::testing::Test {
   FixedClock clock_;
 };
 
+// Everything a card holds, as one text, so two cards can be compared whole.
+std::string CardText(const RaceCard& c) {
+  std::ostringstream o;
+  auto date = [&o](const CivilDate& d) { o << d.year << '/' << d.month << '/' << d.day << ';'; };
+  o << c.race << ' ' << c.FirstRunnerLine << ' ' << c.LastRunnerLine << ' ' << c.FrontRunnerCount << ' ' << c.Eligible
+    << '\n';
+  for (const TBachu& b : c.Runners) {
+    for (int i = 0; i < 3; ++i) {
+      o << b.SouCells[i] << '|' << b.SouSurface[i] << ' ' << b.SouDistance[i] << ' ' << b.SouHasResult[i] << ' '
+        << b.SouFinish[i] << ' ' << b.SouDate[i].now << ' ';
+      date(b.SouDate[i].date);
+    }
+    date(b.RaceDate);
+    o << b.UmaCode << ' ' << b.Rating << ' ' << b.RRank << ' ' << b.MapY << ' ' << b.MapX << ' ' << b.Kyakusitu
+      << ' ' << b.KyoriHenka << ' ' << b.ORank << ' ' << b.OddsText << ' ' << b.Kinryo << ' ' << b.Kisyu << ' '
+      << b.RIndex << ' ' << b.OIndex << ' ' << b.KZIndex << ' ' << b.Bamei << '\n';
+  }
+  for (const std::string& p : c.RunnerProfile) o << p << '\n';
+  for (const GridRow& row : c.Rows) {
+    for (const std::string& cell : row.cells) o << cell << '|';
+    for (const std::string& key : row.kurai) o << key << ',';
+    o << '\n';
+  }
+  for (const auto& table : {c.Courses.CourseTable1, c.Courses.CourseTable2}) {
+    for (const auto& row : table) {
+      for (const std::string& v : row) o << v << ',';
+    }
+  }
+  o << c.Courses.loaded << c.Courses.message << c.CourseMessage << '\n';
+  o << c.Index.RatingsPresent << c.Index.OddsPresent << c.Index.TopSixRated << c.Index.RacePattern << '\n';
+  for (int m : c.Index.MarkedRunners) o << m << ',';
+  for (const std::string& g : c.Index.GapHorses) o << g << ',';
+  for (int row = 0; row < c.Index.grdRating.RowCount(); ++row) {
+    for (const std::string& v : c.Index.grdRating.Row(row)) o << v << ',';
+    o << '\n';
+  }
+  for (bool lit : c.PatternLit) o << lit;
+  for (const auto* list : {&c.Bets.QuinellaBets[0], &c.Bets.TrioBets[0]}) {
+    for (int i = 0; i < 10; ++i) o << list[i] << ',';
+  }
+  for (const std::string& key : c.Bets.TrifectaBets) o << key << ',';
+  for (const BetLabel* l : {&c.Panel.lblKai0, &c.Panel.lblKai1, &c.Panel.lblKai2, &c.Panel.lblKai5, &c.Panel.lblKai6,
+                            &c.Panel.lblKai7, &c.Panel.lblKai10, &c.Panel.lblKai11, &c.Panel.lblKai12}) {
+    o << l->text << l->visible << ',';
+  }
+  o << c.Detail.status << '\n';
+  for (const std::string& line : c.Detail.lines) o << line << '\n';
+  return o.str();
+}
+
 TEST_F(SessionTest, EveryRaceOfTheDayShows) {
   Session s(dir_.string(), &clock_);
   ASSERT_TRUE(*s.LoadDataSet());
@@ -79,6 +130,35 @@ TEST_F(SessionTest, BadRunnerCountOrWeightKeepsThePreviousRace) {
     EXPECT_NE(st.error().find("R"), std::string::npos);
     EXPECT_EQ(s.CurrentRace(), 2);
     EXPECT_EQ(s.Card().Rows[0].cells[2], title);
+  }
+}
+
+// Showing a race reuses the buffers of an earlier card: whatever came before (bigger and smaller
+// fields, races with and without marks, a race that failed half way), the card is the one a
+// fresh session shows.
+TEST_F(SessionTest, ACardDoesNotDependOnTheRacesShownBefore) {
+  Session probe(dir_.string(), &clock_);
+  ASSERT_TRUE(*probe.LoadDataSet());
+  const int badRace = 20;
+  Patch(kDen2File, probe.Store().FirstRunnerLine(badRace) + 5, EntryCol::Kinryo, "5a5");
+
+  Session fresh(dir_.string(), &clock_);
+  ASSERT_TRUE(*fresh.LoadDataSet());
+  fresh.SetKaimeVisible(true);
+  std::vector<std::string> expected;
+  for (int r = 0; r < fresh.RaceCount(); ++r) {
+    Session one(dir_.string(), &clock_);
+    ASSERT_TRUE(*one.LoadDataSet());
+    one.SetKaimeVisible(true);
+    auto st = one.ShowRace(r);
+    expected.push_back(st.ok() ? CardText(one.Card()) : st.error());
+  }
+  for (int pass = 0; pass < 2; ++pass) {
+    for (int i = 0; i < fresh.RaceCount(); ++i) {
+      const int r = pass == 0 ? i : fresh.RaceCount() - 1 - i;
+      auto st = fresh.ShowRace(r);
+      EXPECT_EQ(st.ok() ? CardText(fresh.Card()) : st.error(), expected[static_cast<size_t>(r)]) << r;
+    }
   }
 }
 

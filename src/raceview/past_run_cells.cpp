@@ -1,5 +1,6 @@
 #include "raceview/past_run_cells.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <vector>
@@ -245,6 +246,22 @@ bool RaceDateOf(const RaceHeader& race, CivilDate& out) {
   key += Sub(t, 5, 2);
   key += Sub(t, 8, 2);
   return CivilDate::Parse(key, out);
+}
+
+void PrefetchHorseLine(std::string_view U) {
+  constexpr size_t kCacheLine = 64;
+  auto fetch = [&U](size_t from, size_t to) {
+    to = std::min(to, U.size());
+    for (size_t at = from; at < to; at += kCacheLine) __builtin_prefetch(U.data() + at);
+    if (from < to) __builtin_prefetch(U.data() + to - 1);
+  };
+  fetch(0, static_cast<size_t>(UmaCol::Bamei.col + UmaCol::Bamei.len));
+  const size_t first = static_cast<size_t>(PastCol::Course.col - 1);
+  const size_t last = static_cast<size_t>(PastCol::Corner4.col + PastCol::Corner4.len);
+  for (int i = 0; i < PastCol::kBlocks; ++i) {
+    const size_t shift = static_cast<size_t>(PastCol::kBlockWidth) * static_cast<size_t>(i);
+    fetch(first + shift, last + shift);
+  }
 }
 
 Result<TBachu> BuildBachu(std::string_view U, const RaceHeader& race, HorseHistory* history,

@@ -92,9 +92,12 @@ Status Session::ShowRace(int r) {
   const CivilDate today = clock_->Today();
 
   RunnerCells& runner = runnerScratch_;
+  if (n > 0) PrefetchHorseLine(store_.UmaLines[card.FirstRunnerLine]);
   for (int k = 0; k < n; ++k) {
     const std::string& entry = store_.Den2Lines[card.FirstRunnerLine + k];
     const std::string& uma = store_.UmaLines[card.FirstRunnerLine + k];
+    // Horse lines are long and read at scattered columns: the next one is fetched meanwhile.
+    if (k + 1 < n) PrefetchHorseLine(store_.UmaLines[card.FirstRunnerLine + k + 1]);
     TBachu& b = card.Runners[k];
     auto built = BuildBachu(b, uma, h, history, today);
     if (!built) return Fail(RaceName(h, r) + " " + std::to_string(k + 1) + "番: " + built.error());

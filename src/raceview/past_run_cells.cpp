@@ -63,16 +63,15 @@ int DateKey(std::string_view date) {
 // Bytes of a digit field copied into a cell; a byte of a broken line that is not ASCII would
 // make the cell invalid UTF-8, so it shows as "?" (one column, like the byte it stands for).
 void AppendAscii(std::string& out, std::string_view bytes) {
-  for (char c : bytes) out += static_cast<unsigned char>(c) < 0x80 ? c : '?';
+  const size_t start = out.size();
+  out.append(bytes);
+  for (size_t i = start; i < out.size(); ++i) {
+    if (static_cast<unsigned char>(out[i]) >= 0x80) out[i] = '?';
+  }
 }
 
 void AppendBlanks(std::string& out, long long n) {
   if (n > 0) out.append(static_cast<size_t>(n), ' ');
-}
-
-void AppendPadRight(std::string& out, std::string_view text, int width) {
-  out += text;
-  AppendBlanks(out, width - SjisWidth(text));
 }
 
 void AppendPadLeft(std::string& out, std::string_view text, int width) {
@@ -81,6 +80,18 @@ void AppendPadLeft(std::string& out, std::string_view text, int width) {
 }
 
 void AppendNumberPadLeft(std::string& out, int n, int width) {
+  if (n >= 0 && n < 100) {
+    // Places, field sizes and meeting numbers: one or two digits.
+    if (n < 10) {
+      AppendBlanks(out, width - 1);
+      out += static_cast<char>('0' + n);
+    } else {
+      AppendBlanks(out, width - 2);
+      const char digits[2] = {static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10)};
+      out.append(digits, 2);
+    }
+    return;
+  }
   char buf[16];
   const auto end = std::to_chars(buf, buf + sizeof buf, n).ptr;
   AppendBlanks(out, width - (end - buf));
@@ -104,31 +115,71 @@ const std::string& CornerText(std::string_view code) {
   return cache[k];
 }
 
+// CourseText of a past run's course code, and the first two characters the cell shows. The
+// codes are two digits; each is looked up once.
+struct CourseName {
+  std::string text;
+  std::string_view firstTwo;  // into text
+  bool none = false;          // "----": no such run
+};
+
+const CourseName& CourseNameOf(std::string_view code) {
+  static thread_local std::array<CourseName, 100> cache;
+  static thread_local std::array<bool, 100> known{};
+  static thread_local CourseName other;
+  auto fill = [code](CourseName& c) {
+    c.text = CourseText(code);
+    c.firstTwo = FirstChars(c.text, 2);
+    c.none = c.text == "----";
+  };
+  const bool digits = code.size() == 2 && code[0] >= '0' && code[0] <= '9' && code[1] >= '0' && code[1] <= '9';
+  if (!digits) {
+    fill(other);
+    return other;
+  }
+  const int k = (code[0] - '0') * 10 + (code[1] - '0');
+  if (!known[k]) {
+    fill(cache[k]);
+    known[k] = true;
+  }
+  return cache[k];
+}
+
 void AppendClass(std::string& out, std::string_view U, int i) {
+  const size_t start = out.size();
   const std::string_view code = Code(U, PastCol::ClassCode, i);
-  std::string cls;
+  std::string_view named;  // the class of a race without a number
+  std::string grade;
   bool numeric = false;
   int n = 0;
-  if (code == "00001") cls = "新馬";
-  else if (code == "00002") cls = "未出走";
-  else if (code == "00003") cls = "未勝利";
-  else if (code == "00004") cls = GradeCodeText(Code(U, PastCol::GradeCode, i));
+  if (code == "00001") named = "新馬";
+  else if (code == "00002") named = "未出走";
+  else if (code == "00003") named = "未勝利";
+  else if (code == "00004") named = grade = GradeCodeText(Code(U, PastCol::GradeCode, i));
   else {
     numeric = true;
     n = ToInt(code.substr(0, 4));
-    if (n != 0) cls = std::to_string(n);
   }
+  auto appendClass = [&] {
+    if (!numeric) out += named;
+    else if (n != 0) AppendNumberPadLeft(out, n, 0);
+  };
   // Only the first six columns of the short race name fit the cell.
   const std::string_view shortName = RawField(U, {PastRun(PastCol::RaceName, i).col, 6});
   if (!AllBlank(shortName)) {
     const std::string_view course = Code(U, PastCol::Course, i);
     const bool central = course.size() == 2 && course[0] == '0' && course[1] >= '0' && course[1] <= '9';
-    cls = central ? DecodeCp932(shortName) + cls : DecodeCp932(shortName);
+    AppendCp932(out, shortName);
+    if (central) appendClass();
   } else if (numeric) {
-    if (n > 99) cls += "万";
-    else cls.clear();
+    if (n > 99) {
+      AppendNumberPadLeft(out, n, 0);
+      out += "万";
+    }
+  } else {
+    appendClass();
   }
-  AppendPadRight(out, cls, 10);
+  AppendBlanks(out, 10 - SjisWidth(std::string_view(out).substr(start)));
 }
 
 void AppendHistory(std::string& out, const HistoryRow& r) {
@@ -145,14 +196,14 @@ void AppendHistory(std::string& out, const HistoryRow& r) {
 }
 
 // Writes the cell into `cell`, which arrives empty (it may keep the buffer of an earlier race).
-void CellText(std::string& cell, std::string_view U, int i, std::string_view courseName, std::string_view date,
+void CellText(std::string& cell, std::string_view U, int i, const CourseName& course, std::string_view date,
               int finish, std::string_view surface, int distance, const std::vector<HistoryRow>* rows) {
   cell.reserve(320);
 
   // Line 1: meeting, date, class, finish / field size.
   const size_t meetingStart = cell.size();
   AppendNumberPadLeft(cell, ToInt(Code(U, PastCol::MeetingNo, i)), 0);
-  cell += FirstChars(courseName, 2);
+  cell += course.firstTwo;
   AppendNumberPadLeft(cell, ToInt(Code(U, PastCol::MeetingDay, i)), 0);
   AppendBlanks(cell, 8 - SjisWidth(std::string_view(cell).substr(meetingStart)));
   AppendAscii(cell, Sub(date, 4, 2));
@@ -198,7 +249,9 @@ void CellText(std::string& cell, std::string_view U, int i, std::string_view cou
     AppendAscii(cell, te);
   }
   cell += ' ';
-  AppendPadRight(cell, DecodeCp932(Trim(RawField(U, {PastRun(PastCol::Jockey, i).col, 6}))), 7);
+  const size_t jockeyStart = cell.size();
+  AppendCp932(cell, Trim(RawField(U, {PastRun(PastCol::Jockey, i).col, 6})));
+  AppendBlanks(cell, 7 - SjisWidth(std::string_view(cell).substr(jockeyStart)));
   const std::string_view kin = Code(U, PastCol::Kinryo, i);
   const std::string_view mark = Code(U, PastCol::WeightRule, i) == "02" ? "H" : "";
   AppendBlanks(cell, 5 - static_cast<long long>(mark.size() + Sub(kin, 0, 2).size() + 1 + Sub(kin, 2, 1).size()));
@@ -322,9 +375,9 @@ Status BuildBachu(TBachu& b, std::string_view U, const RaceHeader& race, HorseHi
       return Fail("馬「" + b.Bamei + "」の" + kRunLabels[i] + "の開催日「" + DecodeCp932(date) +
                   "」が正しい日付ではありません。");
     }
-    const std::string courseName = CourseText(Code(U, PastCol::Course, i));
-    if (courseName != "----") {
-      CellText(b.SouCells[i], U, i, courseName, date, finish, surface, distance, history ? &rows : nullptr);
+    const CourseName& course = CourseNameOf(Code(U, PastCol::Course, i));
+    if (!course.none) {
+      CellText(b.SouCells[i], U, i, course, date, finish, surface, distance, history ? &rows : nullptr);
     }
   }
   b.Kyakusitu = RunningStyle(first, second);

@@ -11,6 +11,20 @@
 namespace varnel {
 
 bool TryToInt(std::string_view text, int& value) {
+  // Nearly every field is a few plain digits; nine of them always fit an int.
+  if (!text.empty() && text.size() <= 9) {
+    unsigned v = 0;
+    size_t i = 0;
+    for (; i < text.size(); ++i) {
+      const unsigned d = static_cast<unsigned char>(text[i]) - static_cast<unsigned>('0');
+      if (d > 9) break;
+      v = v * 10 + d;
+    }
+    if (i == text.size()) {
+      value = static_cast<int>(v);
+      return true;
+    }
+  }
   size_t i = 0;
   while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
   bool neg = false;

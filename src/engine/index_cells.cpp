@@ -1,5 +1,6 @@
 #include "engine/index_cells.h"
 
+#include <charconv>
 #include <cmath>
 #include <initializer_list>
 
@@ -16,20 +17,28 @@ constexpr int kHighlightRanks = 4;
 // Start byte of each UTF-8 character, so that positions count characters, not bytes.
 bool IsLeadByte(unsigned char c) { return (c & 0xC0) != 0x80; }
 
-// Cells are assembled piecewise into one buffer: the race card builds five per runner.
-std::string Cell(std::initializer_list<std::string_view> parts) {
+// Cells are assembled piecewise into one buffer: the race card builds five per runner, and
+// rebuilds them in the buffers of the race shown before.
+void AssignCell(std::string& s, std::initializer_list<std::string_view> parts) {
   size_t size = 0;
   for (std::string_view p : parts) size += p.size();
-  std::string s;
+  s.clear();
   s.reserve(size);
   for (std::string_view p : parts) s.append(p);
-  return s;
 }
 
-std::string RankCell(int rank) {
-  const std::string n = std::to_string(rank);
-  if (rank <= kHighlightRanks) return Cell({kCentre, "<B>", n, "位</B></P>"});
-  return Cell({kCentre, n, "位</P>"});
+// Decimal digits of n in a small buffer.
+struct Digits {
+  char buf[16];
+  size_t size;
+  explicit Digits(int n) : size(static_cast<size_t>(std::to_chars(buf, buf + sizeof buf, n).ptr - buf)) {}
+  std::string_view view() const { return {buf, size}; }
+};
+
+void AssignRankCell(std::string& s, int rank) {
+  const Digits n(rank);
+  if (rank <= kHighlightRanks) AssignCell(s, {kCentre, "<B>", n.view(), "位</B></P>"});
+  else AssignCell(s, {kCentre, n.view(), "位</P>"});
 }
 
 std::string KuraiOdds(const std::string& oddsText) {
@@ -56,27 +65,32 @@ int HorseNumberOfCell(std::string_view cellText) {
 }
 
 IndexCells IndexCellTexts(const TBachu& b) {
-  const bool scratched = b.OddsText == "/";
-  const std::string rating = scratched ? "取消" : b.Rating == 0 ? "-" : TenthsText(b.Rating);
-  const std::string_view odds = scratched ? std::string_view("取消") : std::string_view(b.OddsText);
-  const std::string rIndex = std::to_string(b.RIndex), oIndex = std::to_string(b.OIndex);
   IndexCells c;
+  IndexCellTexts(b, c);
+  return c;
+}
+
+void IndexCellTexts(const TBachu& b, IndexCells& c) {
+  const bool scratched = b.OddsText == "/";
+  const std::string tenths = scratched || b.Rating == 0 ? std::string() : TenthsText(b.Rating);
+  const std::string_view rating = scratched ? std::string_view("取消") : b.Rating == 0 ? std::string_view("-") : tenths;
+  const std::string_view odds = scratched ? std::string_view("取消") : std::string_view(b.OddsText);
+  const Digits rIndex(b.RIndex), oIndex(b.OIndex), kz(b.KZIndex);
   // Kept byte for byte as the card has always read: the plain R cell closes a FONT it never
   // opened, the plain O cell does not.
   if (b.RRank <= kHighlightRanks) {
-    c.R = Cell({kRedBold, rIndex, "</B></FONT><BR>(", rating, ")</P>"});
+    AssignCell(c.R, {kRedBold, rIndex.view(), "</B></FONT><BR>(", rating, ")</P>"});
   } else {
-    c.R = Cell({kCentre, rIndex, "</FONT><BR>(", rating, ")</P>"});
+    AssignCell(c.R, {kCentre, rIndex.view(), "</FONT><BR>(", rating, ")</P>"});
   }
-  c.RRank = RankCell(b.RRank);
+  AssignRankCell(c.RRank, b.RRank);
   if (b.ORank <= kHighlightRanks) {
-    c.O = Cell({kRedBold, oIndex, "</B></FONT><BR>(", odds, ")</P>"});
+    AssignCell(c.O, {kRedBold, oIndex.view(), "</B></FONT><BR>(", odds, ")</P>"});
   } else {
-    c.O = Cell({kCentre, oIndex, "<BR>(", odds, ")</P>"});
+    AssignCell(c.O, {kCentre, oIndex.view(), "<BR>(", odds, ")</P>"});
   }
-  c.ORank = RankCell(b.ORank);
-  c.KZ = Cell({kCentre, "<FONT COLOR=\"#006699\"><B>", std::to_string(b.KZIndex), "</B></FONT></P>"});
-  return c;
+  AssignRankCell(c.ORank, b.ORank);
+  AssignCell(c.KZ, {kCentre, "<FONT COLOR=\"#006699\"><B>", kz.view(), "</B></FONT></P>"});
 }
 
 void FillKuraiIndexColumns(std::vector<std::string>& kuraiRow, int horseNumber, const TBachu& b,

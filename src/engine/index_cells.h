@@ -22,6 +22,8 @@ struct IndexCells {
   std::string R, RRank, O, ORank, KZ;
 };
 IndexCells IndexCellTexts(const TBachu& b);
+// The same into `out`, overwritten whole; its text buffers are reused.
+void IndexCellTexts(const TBachu& b, IndexCells& out);
 
 // Writes the sort keys of grdKurai columns 1 and 3 to 9 for the runner with `horseNumber`
 // (the row is widened to 10 columns when shorter).

@@ -125,12 +125,13 @@ Status Session::ShowRace(int r) {
     row.kurai[3] = "0";
     row.kurai[4] = "0";
     if (showIndexes) {
-      IndexCells cells = IndexCellTexts(card.Runners[k]);
-      row.cells[6] = std::move(cells.R);
-      row.cells[7] = std::move(cells.RRank);
-      row.cells[8] = std::move(cells.O);
-      row.cells[9] = std::move(cells.ORank);
-      row.cells[10] = std::move(cells.KZ);
+      IndexCells& cells = indexScratch_;
+      IndexCellTexts(card.Runners[k], cells);
+      row.cells[6].swap(cells.R);
+      row.cells[7].swap(cells.RRank);
+      row.cells[8].swap(cells.O);
+      row.cells[9].swap(cells.ORank);
+      row.cells[10].swap(cells.KZ);
       // Written with the index cells, before the marks decide eligibility: the mark points
       // of an ineligible race still order a sort by mark.
       FillKuraiIndexColumns(row.kurai, k + 1, card.Runners[k], card.Index.MarkedRunners);

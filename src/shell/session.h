@@ -13,6 +13,7 @@
 #include "bets/bet_generation.h"
 #include "bets/bet_panel.h"
 #include "engine/course_tables.h"
+#include "engine/index_cells.h"
 #include "engine/index_pass.h"
 #include "engine/runner_record.h"
 #include "racedata/archive_import.h"
@@ -122,6 +123,7 @@ class Session {
   RaceCard card_;
   RaceCard spare_;             // the card shown before card_, rebuilt in place by ShowRace
   RunnerCells runnerScratch_;  // one runner's cells while ShowRace builds its row
+  IndexCells indexScratch_;    // likewise its index cells
   GridSort sort_;
   bool kaimeVisible_ = false;
   HorseHistory* history_ = nullptr;

@@ -204,10 +204,22 @@ std::string EncodeCp932(std::string_view utf8) {
 int SjisWidth(std::string_view utf8) {
   int w = 0;
   for (size_t i = 0; i < utf8.size();) {
-    if (static_cast<unsigned char>(utf8[i]) < 0x80) {
+    const auto b = static_cast<unsigned char>(utf8[i]);
+    if (b < 0x80) {
       ++w;
       ++i;
       continue;
+    }
+    // Japanese text is mostly three-byte characters: read those here, leave the rest to NextUtf8.
+    if ((b & 0xF0) == 0xE0 && i + 3 <= utf8.size()) {
+      const auto b1 = static_cast<unsigned char>(utf8[i + 1]);
+      const auto b2 = static_cast<unsigned char>(utf8[i + 2]);
+      if ((b1 & 0xC0) == 0x80 && (b2 & 0xC0) == 0x80) {
+        const char32_t c = (static_cast<char32_t>(b & 0x0F) << 12) | (static_cast<char32_t>(b1 & 0x3F) << 6) | (b2 & 0x3F);
+        w += (c < 0x80 || (c >= 0xFF61 && c <= 0xFF9F)) ? 1 : 2;
+        i += 3;
+        continue;
+      }
     }
     const char32_t c = NextUtf8(utf8, i);
     w += (c < 0x80 || (c >= 0xFF61 && c <= 0xFF9F)) ? 1 : 2;

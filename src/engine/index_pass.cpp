@@ -86,6 +86,17 @@ std::string TenthsText(int tenths) {
 
 IndexResults CalcIndexes(const LineStore& store, int race, Bachus& bachus) {
   IndexResults r;
+  CalcIndexes(store, race, bachus, r);
+  return r;
+}
+
+void CalcIndexes(const LineStore& store, int race, Bachus& bachus, IndexResults& r) {
+  {
+    // Fresh results; the working table keeps its rows, which Reset refills without allocating.
+    WorkTable table = std::move(r.grdRating);
+    r = IndexResults{};
+    r.grdRating = std::move(table);
+  }
   const int n = static_cast<int>(bachus.size());
   for (TBachu& b : bachus) {
     b.RRank = 0;
@@ -191,7 +202,6 @@ IndexResults CalcIndexes(const LineStore& store, int race, Bachus& bachus) {
     b.OIndex = ToInt(t.Cell(row, C::OPoints));
     b.KZIndex = ToInt(t.Cell(row, C::KZ));
   }
-  return r;
 }
 
 }  // namespace varnel

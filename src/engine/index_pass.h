@@ -56,5 +56,7 @@ std::string TenthsText(int tenths);
 // The odds of the race count only when its odds line starts with the same 22 bytes as its header
 // line. A scratched runner ("/") keeps its figures but never takes a mark or a GAP place.
 IndexResults CalcIndexes(const LineStore& store, int race, Bachus& bachus);
+// The same into `out`, overwritten whole; its working table's rows are reused.
+void CalcIndexes(const LineStore& store, int race, Bachus& bachus, IndexResults& out);
 
 }  // namespace varnel

@@ -117,7 +117,7 @@ Status Session::ShowRace(int r) {
   card.Courses = std::move(*courses);
   card.CourseMessage = card.Courses.message;
 
-  card.Index = CalcIndexes(store_, r, card.Runners);
+  CalcIndexes(store_, r, card.Runners, card.Index);
   const bool showIndexes = card.Index.RatingsPresent && card.Index.OddsPresent;
   for (int k = 0; k < n; ++k) {
     GridRow& row = card.Rows[k];

@@ -484,7 +484,7 @@ void TfrmKZkihon::RaceShown() {
   UpdatePanel();
   if (kaime_->isVisible()) kaime_->Refresh();
   if (session_.DetailWindowOpen) syosai_->ShowDetail(1, false);
-  if (!card.CourseMessage.empty()) ShowError(QString::fromStdString(card.CourseMessage));
+  if (!card.Courses.message.empty()) ShowError(QString::fromStdString(card.Courses.message));
 }
 
 void TfrmKZkihon::UpdatePanel() {

@@ -176,7 +176,7 @@ std::string CardText(const Session& s) {
   for (const auto& g : card.Index.GapHorses) {
     if (!g.empty()) out << "GAP: " << g << "\n";
   }
-  if (!card.CourseMessage.empty()) out << card.CourseMessage << "\n";
+  if (!card.Courses.message.empty()) out << card.Courses.message << "\n";
   return out.str();
 }
 

@@ -133,15 +133,7 @@ Status BuildRunnerCells(std::string_view E, std::string_view U, int k, RunnerCel
 
 GridRow MakeGridRow(const RunnerCells& runner, const TBachu& b, int k) {
   GridRow row;
-  row.cells[0] = runner.cells[0];
-  row.cells[1] = runner.cells[1];
-  row.cells[2] = runner.cells[2];
-  row.cells[3] = b.SouCells[2];
-  row.cells[4] = b.SouCells[1];
-  row.cells[5] = b.SouCells[0];
-  row.kurai.assign(10, std::string());
-  row.kurai[0] = std::to_string(k + 1);
-  row.kurai[2] = runner.Kinryo;
+  MakeGridRow(RunnerCells(runner), b, k, row);
   return row;
 }
 

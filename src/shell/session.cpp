@@ -115,13 +115,11 @@ Status Session::ShowRace(int r) {
                                   h.RaceDistance);
   if (!courses) return Fail(RaceName(h, r) + ": " + courses.error());
   card.Courses = std::move(*courses);
-  card.CourseMessage = card.Courses.message;
 
   CalcIndexes(store_, r, card.Runners, card.Index);
   const bool showIndexes = card.Index.RatingsPresent && card.Index.OddsPresent;
   for (int k = 0; k < n; ++k) {
     GridRow& row = card.Rows[k];
-    row.kurai.resize(10);
     row.kurai[3] = "0";
     row.kurai[4] = "0";
     if (showIndexes) {

@@ -64,7 +64,6 @@ struct RaceCard {
   BetLists Bets;
   BetPanel Panel;
   BetDetail Detail;                        // as the bet detail window shows it while open
-  std::string CourseMessage;               // malformed course table message, to show once
 };
 
 class Session {

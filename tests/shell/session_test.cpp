@@ -73,7 +73,7 @@ std::string CardText(const RaceCard& c) {
       for (const std::string& v : row) o << v << ',';
     }
   }
-  o << c.Courses.loaded << c.Courses.message << c.CourseMessage << '\n';
+  o << c.Courses.loaded << c.Courses.message << '\n';
   o << c.Index.RatingsPresent << c.Index.OddsPresent << c.Index.TopSixRated << c.Index.RacePattern << '\n';
   for (int m : c.Index.MarkedRunners) o << m << ',';
   for (const std::string& g : c.Index.GapHorses) o << g << ',';
